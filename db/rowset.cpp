@@ -1,0 +1,150 @@
+#include "rowset.h"
+
+#include "apperror.h"
+#include "connection.h"
+
+#include <mysql.h>
+
+#include <algorithm>
+#include <numeric>
+
+Row::Row(const char *const *fields, const unsigned long *lengths, unsigned count)
+{
+    qsizetype total = 0;
+    for (unsigned i = 0; i < count; ++i)
+        total += qsizetype(lengths[i]);
+    m_bytes.reserve(total);
+    m_ends.resize(count);
+    for (unsigned i = 0; i < count; ++i) {
+        if (fields[i])
+            m_bytes.append(fields[i], qsizetype(lengths[i]));
+        m_ends[i] = quint32(m_bytes.size()) | (fields[i] ? 0 : NullBit);
+    }
+}
+
+QByteArrayView Row::bytes(int i) const
+{
+    const quint32 begin = i == 0 ? 0 : (m_ends[i - 1] & ~NullBit);
+    const quint32 end = m_ends[i] & ~NullBit;
+    return QByteArrayView(m_bytes.constData() + begin, qsizetype(end - begin));
+}
+
+Row Row::fromValues(const QList<QVariant> &values, const QList<Column> &columns)
+{
+    Row row;
+    row.m_ends.resize(values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &value = values[i];
+        if (!value.isNull()) {
+            if (columns[i].kind == Column::Kind::Boolean)
+                row.m_bytes.append(value.toBool() ? '1' : '0');
+            else
+                row.m_bytes.append(value.toString().toUtf8());
+        }
+        row.m_ends[i] = quint32(row.m_bytes.size()) | (value.isNull() ? NullBit : 0);
+    }
+    return row;
+}
+
+QVariant decodeValue(const Row &row, int i, const Column &column)
+{
+    if (row.isNull(i))
+        return QVariant();
+    const QByteArrayView bytes = row.bytes(i);
+    switch (column.kind) {
+    case Column::Kind::Integer:
+        return bytes.toInt();
+    case Column::Kind::Boolean:
+        return bytes.toInt() != 0;
+    default:
+        return QString::fromUtf8(bytes);
+    }
+}
+
+namespace {
+Column describe(const MYSQL_FIELD &field, unsigned maxBytesPerChar)
+{
+    Column column;
+    column.name = QString::fromUtf8(field.name);
+    column.autoIncrement = field.flags & AUTO_INCREMENT_FLAG;
+    column.primaryKey = field.flags & PRI_KEY_FLAG;
+    switch (field.type) {
+    case MYSQL_TYPE_TINY:
+        column.kind = field.length == 1 ? Column::Kind::Boolean : Column::Kind::Integer;
+        break;
+    case MYSQL_TYPE_SHORT:
+    case MYSQL_TYPE_LONG:
+    case MYSQL_TYPE_INT24:
+    case MYSQL_TYPE_LONGLONG:
+        column.kind = Column::Kind::Integer;
+        break;
+    case MYSQL_TYPE_VAR_STRING:
+    case MYSQL_TYPE_STRING:
+    case MYSQL_TYPE_VARCHAR:
+        column.kind = Column::Kind::Text;
+        column.maxChars = int(field.length / std::max(1u, maxBytesPerChar));
+        break;
+    case MYSQL_TYPE_BLOB:
+        column.kind = Column::Kind::Text;
+        break;
+    default:
+        column.kind = Column::Kind::Other;
+    }
+    return column;
+}
+} // namespace
+
+RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar)
+{
+    const QByteArray bytes = sql.toUtf8();
+    if (mysql_real_query(mysql, bytes.constData(), bytes.size()) != 0)
+        throw AppError(Connection::lastError(mysql));
+    MYSQL_RES *result = mysql_use_result(mysql);
+    if (!result)
+        throw AppError(Connection::lastError(mysql));
+    RowSet set;
+    const unsigned count = mysql_num_fields(result);
+    const MYSQL_FIELD *fields = mysql_fetch_fields(result);
+    set.columns.reserve(count);
+    for (unsigned i = 0; i < count; ++i)
+        set.columns.append(describe(fields[i], maxBytesPerChar));
+    while (MYSQL_ROW fetched = mysql_fetch_row(result))
+        set.rows.append(Row(fetched, mysql_fetch_lengths(result), count));
+    const bool failed = mysql_errno(mysql) != 0;
+    const QString message = failed ? Connection::lastError(mysql) : QString();
+    mysql_free_result(result);
+    if (failed)
+        throw AppError(message);
+    return set;
+}
+
+void sortRows(QList<Row> &rows, const QList<Column> &columns, int column)
+{
+    const bool numeric = columns[column].kind != Column::Kind::Text;
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (numeric) {
+        std::vector<qint64> keys(rows.size());
+        for (int i = 0; i < rows.size(); ++i)
+            keys[i] = rows[i].isNull(column) ? std::numeric_limits<qint64>::min() : rows[i].bytes(column).toLongLong();
+        if (std::is_sorted(keys.begin(), keys.end()))
+            return;
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    } else {
+        std::vector<QString> keys(rows.size());
+        for (int i = 0; i < rows.size(); ++i)
+            keys[i] = rows[i].isNull(column) ? QString() : QString::fromUtf8(rows[i].bytes(column));
+        auto less = [&](int a, int b) {
+            if (rows[a].isNull(column) != rows[b].isNull(column))
+                return rows[a].isNull(column);
+            const int folded = keys[a].compare(keys[b], Qt::CaseInsensitive);
+            return folded != 0 ? folded < 0 : keys[a] < keys[b];
+        };
+        std::stable_sort(order.begin(), order.end(), less);
+    }
+    QList<Row> sorted;
+    sorted.reserve(rows.size());
+    for (int i : order)
+        sorted.append(std::move(rows[i]));
+    rows = std::move(sorted);
+}

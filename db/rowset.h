@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+struct st_mysql;
+using MYSQL = st_mysql;
+
+// What the data layer knows of a result column.
+struct Column
+{
+    enum class Kind { Text, Integer, Boolean, Other };
+    QString name;
+    Kind kind = Kind::Text;
+    int maxChars = 0;  // text columns: size in characters (0: no limit known)
+    bool autoIncrement = false;
+    bool primaryKey = false;
+};
+
+// One row as the server sent it: the fields' bytes end to end, so a read
+// of 100,000 rows costs one allocation per row and no conversion. Values
+// are decoded when a caller asks for them.
+class Row
+{
+public:
+    static constexpr quint32 NullBit = 0x80000000u;
+
+    Row() = default;
+    Row(const char *const *fields, const unsigned long *lengths, unsigned count);
+
+    int size() const { return int(m_ends.size()); }
+    bool isNull(int i) const { return m_ends[i] & NullBit; }
+    QByteArrayView bytes(int i) const;
+    bool operator==(const Row &other) const { return m_ends == other.m_ends && m_bytes == other.m_bytes; }
+
+    static Row fromValues(const QList<QVariant> &values, const QList<Column> &columns);
+
+private:
+    QByteArray m_bytes;
+    QList<quint32> m_ends;
+};
+
+QVariant decodeValue(const Row &row, int i, const Column &column);
+
+// The rows and columns of one SELECT, read with the client library's
+// streaming interface.
+struct RowSet
+{
+    QList<Column> columns;
+    QList<Row> rows;
+};
+
+RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar); // throws AppError
+
+// Orders the rows by one column (stable; nulls first). Integers compare by
+// value, texts without regard to case, then exactly.
+void sortRows(QList<Row> &rows, const QList<Column> &columns, int column);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "connection.h"
+#include "datasource.h"
+#include "tablecomponent.h"
+
+#include <QObject>
+
+// The data module: the connection to the invoice store, one table
+// component and data source per table, and the spare Query. Every screen
+// and procedure works on these components, so their current rows are the
+// program's shared state.
+class TDiz : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDiz(QObject *parent = nullptr);
+    ~TDiz() override;
+
+    Connection xml_conn;
+
+    TableComponent *AziendaT;
+    TableComponent *Testata;
+    TableComponent *Detta;
+    TableComponent *Clienti;
+    TableComponent *Fornitori;
+    TableComponent *Testa_Car;
+    TableComponent *Detta_Car;
+    TableComponent *Articoli;
+    TableComponent *ContrattoT;
+    TableComponent *ContrattoD;
+    TableComponent *Query;
+
+    DataSource *AziendaS;
+    DataSource *TestataS;
+    DataSource *DettaS;
+    DataSource *ClientiS;
+    DataSource *FornitoriS;
+    DataSource *Testa_CarS;
+    DataSource *Detta_CarS;
+    DataSource *ArticoliS;
+    DataSource *ContrattoS;
+    DataSource *ContrattoDS;
+    DataSource *QueryS;
+
+    // The desk title, third line of ip.ini: the invoice desk's caption, read
+    // back by the XML writers and the import.
+    QString deskTitle;
+
+    // The ten tables of the store in the order "Accedi" opens them, and in
+    // the order the main menu closes them.
+    QList<TableComponent *> openOrder() const;
+    QList<TableComponent *> closeOrder() const;
+    void openTables();  // throws AppError; stops at the first failure
+    void closeTables();
+
+    static void TestataNewRecord(TableComponent &testata);
+
+    // The fixed settings of xml_conn (server and database come from ip.ini).
+    static Connection::Settings defaultSettings();
+};

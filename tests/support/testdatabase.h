@@ -1,0 +1,29 @@
+#pragma once
+
+#include "connection.h"
+
+#include <QString>
+
+// A fresh invoice store of its own for one test: a new database on the
+// private server with the store's schema, dropped again at the end.
+// The server comes from FATTURAZIONE_DB_PORT (default 3406) on 127.0.0.1.
+class TestDatabase
+{
+public:
+    TestDatabase();
+    ~TestDatabase();
+    TestDatabase(const TestDatabase &) = delete;
+    TestDatabase &operator=(const TestDatabase &) = delete;
+
+    const QString &name() const { return m_name; }
+    Connection::Settings settings() const;
+    void execute(const QString &sql);
+    // First column of the first row of a query, as text (NULL: a null QString).
+    QString scalar(const QString &sql);
+
+    static Connection::Settings serverSettings();
+
+private:
+    QString m_name;
+    Connection m_admin;
+};
