@@ -25,10 +25,11 @@ Connection::Settings TestDatabase::serverSettings()
     return settings;
 }
 
-TestDatabase::TestDatabase()
+TestDatabase::TestDatabase(const QString &name)
 {
     static QAtomicInt counter;
-    m_name = QStringLiteral("t_%1_%2").arg(QCoreApplication::applicationPid()).arg(counter.fetchAndAddRelaxed(1));
+    m_name = !name.isEmpty() ? name
+                             : QStringLiteral("t_%1_%2").arg(QCoreApplication::applicationPid()).arg(counter.fetchAndAddRelaxed(1));
     m_admin.setSettings(serverSettings());
     m_admin.connect();
     m_admin.execute(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(m_name));

@@ -10,7 +10,8 @@
 class TestDatabase
 {
 public:
-    TestDatabase();
+    // A name of the caller's, or one made unique to this process.
+    explicit TestDatabase(const QString &name = QString());
     ~TestDatabase();
     TestDatabase(const TestDatabase &) = delete;
     TestDatabase &operator=(const TestDatabase &) = delete;
