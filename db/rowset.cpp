@@ -118,6 +118,18 @@ RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar)
     return set;
 }
 
+bool rowLess(const Row &a, const Row &b, const Column &column, int index)
+{
+    if (a.isNull(index) || b.isNull(index))
+        return a.isNull(index) && !b.isNull(index);
+    if (column.kind != Column::Kind::Text)
+        return a.bytes(index).toLongLong() < b.bytes(index).toLongLong();
+    const QString left = QString::fromUtf8(a.bytes(index));
+    const QString right = QString::fromUtf8(b.bytes(index));
+    const int folded = left.compare(right, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : left < right;
+}
+
 void sortRows(QList<Row> &rows, const QList<Column> &columns, int column)
 {
     const bool numeric = columns[column].kind != Column::Kind::Text;

@@ -54,6 +54,9 @@ struct RowSet
 
 RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar); // throws AppError
 
+// The order of two rows by one column, as sortRows orders them.
+bool rowLess(const Row &a, const Row &b, const Column &column, int index);
+
 // Orders the rows by one column (stable; nulls first). Integers compare by
 // value, texts without regard to case, then exactly.
 void sortRows(QList<Row> &rows, const QList<Column> &columns, int column);

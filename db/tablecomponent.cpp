@@ -420,17 +420,21 @@ void TableComponent::updateRow()
     m_rows[m_current] = Row::fromValues(m_buffer, m_columns);
 }
 
+// A posted row moves to its place in the sort order (a new customer among
+// the others by name); a row already in place costs two comparisons.
 void TableComponent::placeBySortOrder()
 {
     const int sort = sortColumn();
-    if (sort < 0 || m_rows.size() < 2)
+    if (sort < 0 || m_current < 0)
         return;
-    QList<Row> sorted = m_rows;
-    const QByteArray key = keyOf(m_rows[m_current]);
-    sortRows(sorted, m_columns, sort);
-    if (sorted == m_rows)
+    const Column &column = m_columns[sort];
+    const Row &row = m_rows[m_current];
+    const bool afterPrevious = m_current == 0 || !rowLess(row, m_rows[m_current - 1], column, sort);
+    const bool beforeNext = m_current + 1 == m_rows.size() || !rowLess(m_rows[m_current + 1], row, column, sort);
+    if (afterPrevious && beforeNext)
         return;
-    m_rows = std::move(sorted);
+    const QByteArray key = keyOf(row);
+    sortRows(m_rows, m_columns, sort);
     const int index = indexOfKey(key);
     m_current = index >= 0 ? index : m_current;
     emit rowsReset();
