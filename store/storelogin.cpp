@@ -3,6 +3,16 @@
 #include "ipini.h"
 #include "tdiz.h"
 
+namespace {
+// A server elsewhere is reached with the compressed protocol: the header
+// table is re-read every ten seconds.
+bool isLocal(const QString &server)
+{
+    return server.isEmpty() || server == QLatin1String("localhost") || server.startsWith(QLatin1String("127."))
+           || server == QLatin1String("::1");
+}
+} // namespace
+
 void connectStore(TDiz &diz, const IpIni &ini)
 {
     diz.deskTitle = ini.deskTitle;
@@ -14,6 +24,9 @@ void connectStore(TDiz &diz, const IpIni &ini)
         connection.disconnect(); // closes every table on it first
     connection.setServer(server);
     connection.setDatabase(database);
+    Connection::Settings settings = connection.settings();
+    settings.compress = !isLocal(server);
+    connection.setSettings(settings);
     connection.connect();
     diz.openTables();
 }
