@@ -4,8 +4,14 @@
 #include "ipini.h"
 #include "storelogin.h"
 #include "tdiz.h"
+#include "tst_fatt.h"
+
+#include "fattura/generaxml.h"
+#include "fattura/totali.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMap>
 #include <QTextStream>
 
 #include <functional>
@@ -86,9 +92,107 @@ const Command *find(const QString &name)
     return nullptr;
 }
 
+// Options of a sub-command: flags and "--name VALUE" pairs, then the
+// positional arguments.
+struct Options
+{
+    QStringList flags;
+    QMap<QString, QString> values;
+    QStringList positional;
+};
+
+Options parseOptions(const QStringList &args, const QStringList &flags, const QStringList &valued)
+{
+    Options options;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (flags.contains(arg)) {
+            options.flags << arg;
+        } else if (valued.contains(arg)) {
+            if (i + 1 >= args.size())
+                throw UsageFailure(QStringLiteral("Manca il valore dell'opzione %1").arg(arg));
+            options.values.insert(arg, args[++i]);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            throw UsageFailure(QStringLiteral("Opzione sconosciuta: %1").arg(arg));
+        } else {
+            options.positional << arg;
+        }
+    }
+    return options;
+}
+
+int ricalcola(Context &context, const QStringList &args)
+{
+    positionInvoice(context, args);
+    RicalcolaTotali(context.diz);
+    context.out << QStringLiteral("Totale documento: %1\n").arg(context.diz.Testata->text(QStringLiteral("tot_doc")));
+    return Success;
+}
+
+int xml(Context &context, const QStringList &args)
+{
+    const Options options = parseOptions(args, {QStringLiteral("--pa")}, {});
+    positionInvoice(context, options.positional);
+    const QString path = options.flags.contains(QLatin1String("--pa")) ? GeneraXmlPA(context.diz)
+                                                                       : GeneraXmlPrivati(context.diz);
+    context.out << path << '\n';
+    return Success;
+}
+
+Options stampaOptions(const QStringList &args)
+{
+    return parseOptions(args, {QStringLiteral("--acquisto")}, {QStringLiteral("--pdf")});
+}
+
+int stampa(Context &context, const QStringList &args)
+{
+    const Options options = stampaOptions(args);
+    const bool purchase = options.flags.contains(QLatin1String("--acquisto"));
+    if (purchase) {
+        if (options.positional.size() != 1)
+            throw UsageFailure(QStringLiteral("Indicare un solo protocollo di fattura d'acquisto (prot)"));
+        position(context.diz.Testa_Car, QStringLiteral("prot"),
+                 parseId(options.positional.first(), QStringLiteral("Protocollo")), QStringLiteral("Fattura d'acquisto"));
+    } else {
+        positionInvoice(context, options.positional);
+    }
+    TSt_Fatt report(&context.diz);
+    const QString pdf = options.values.value(QStringLiteral("--pdf"));
+    try {
+        if (purchase)
+            pdf.isEmpty() ? report.previewQR2() : report.writeQR2Pdf(pdf);
+        else
+            pdf.isEmpty() ? report.previewQR1() : report.writeQR1Pdf(pdf);
+    } catch (const AppError &error) {
+        // The desk reports a report that cannot be made as missing data.
+        throw AppError(QStringLiteral("Mancanza Dati: ") + error.message());
+    }
+    if (!pdf.isEmpty())
+        context.out << QFileInfo(pdf).absoluteFilePath() << '\n';
+    return Success;
+}
+
 const QList<Command> &commands()
 {
-    static const QList<Command> list = {};
+    static const QList<Command> list = {
+        {QStringLiteral("ricalcola"), QStringLiteral("ricalcola ID"),
+         QStringLiteral("Ricalcola i totali della fattura con id_invio ID e li registra."), false, nullptr, ricalcola},
+        {QStringLiteral("xml"), QStringLiteral("xml [--pa] ID"),
+         QStringLiteral("Crea il file XML FatturaPA (FPR12, oppure FPA12 con --pa) della fattura ID nella cartella "
+                        "dell'azienda e ne stampa il percorso."),
+         false, nullptr, xml},
+        {QStringLiteral("stampa"), QStringLiteral("stampa ID [--pdf FILE] | stampa --acquisto PROT [--pdf FILE]"),
+         QStringLiteral("Mostra l'anteprima di stampa della fattura ID (o della fattura d'acquisto PROT); con --pdf "
+                        "scrive le pagine nel FILE PDF senza aprire finestre."),
+         true, [](const QStringList &args) {
+             try {
+                 return !stampaOptions(args).values.contains(QStringLiteral("--pdf"));
+             } catch (const UsageFailure &) {
+                 return false;
+             }
+         },
+         stampa},
+    };
     return list;
 }
 

@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "tdiz.h"
 #include "tmenu.h"
+#include "tst_fatt.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -15,6 +16,7 @@ int runMenu(int argc, char **argv)
     TMenu menu;
     TDiz diz;
     menu.setDataModule(&diz);
+    TSt_Fatt report(&diz);
     menu.show();
     return app.exec();
 }

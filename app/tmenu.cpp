@@ -26,6 +26,14 @@ TMenu::TMenu(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::TMenu>(
 
 TMenu::~TMenu() = default;
 
+void TMenu::setDataModule(TDiz *diz)
+{
+    m_diz = diz;
+    for (TableComponent *table : diz->openOrder())
+        connect(table, &TableComponent::refreshFailed, this,
+                [this](const QString &message) { QMessageBox::critical(this, QStringLiteral("Errore"), message); });
+}
+
 void TMenu::setScreen(int button, QDialog *screen)
 {
     if (button >= 1 && button <= 6)

@@ -21,7 +21,9 @@ public:
     explicit TMenu(QWidget *parent = nullptr);
     ~TMenu() override;
 
-    void setDataModule(TDiz *diz) { m_diz = diz; }
+    // The data module, once it exists; its failed automatic refreshes are
+    // shown from here.
+    void setDataModule(TDiz *diz);
     // The screen a menu button (1 to 6) shows modally.
     void setScreen(int button, QDialog *screen);
 
