@@ -106,7 +106,9 @@ private:
             item.text = ReportText::firstLine(e.font, full, ReportText::widthMm(e.font, full));
             item.box = QRectF(x, y, ReportText::widthMm(e.font, item.text), e.height);
         } else {
-            item.text = ReportText::firstLine(e.font, full, e.width);
+            const ReportText::FittedLine line = ReportText::fit(e.font, full, e.width);
+            item.text = line.text;
+            item.stretch = line.stretch;
             item.box = QRectF(x, y, e.width, e.height);
         }
         page().texts.append(item);

@@ -19,6 +19,7 @@ struct ReportTextItem
     ReportFont font;
     ReportAlign align = ReportAlign::Left;
     QString text;    // the line actually printed
+    double stretch = 1; // horizontal scale of the text, below 1 when condensed to fit the box
 };
 
 struct ReportLineItem

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr double MmPerInch = 25.4;
-constexpr int PdfDpi = 1200;
+constexpr int PdfDpi = ReportText::MeasureDpi;
 
 Qt::Alignment qtAlignment(ReportAlign align)
 {
@@ -28,20 +28,38 @@ Qt::Alignment qtAlignment(ReportAlign align)
     return Qt::AlignLeft;
 }
 
+// The painter works in units of the measuring resolution, scaled onto the
+// device. Text is then laid out glyph by glyph exactly as it was measured,
+// whatever the device's own resolution; on a 150 dpi image the raster
+// engine's whole-pixel advances would otherwise push a text measured to fit
+// its box past the box's edge.
 class MmScale
 {
 public:
-    explicit MmScale(const QPaintDevice &device)
-        : m_x(device.logicalDpiX() / MmPerInch), m_y(device.logicalDpiY() / MmPerInch)
+    static constexpr double UnitsPerMm = ReportText::MeasureDpi / MmPerInch;
+
+    explicit MmScale(const QPaintDevice &device) : m_fontScale(double(ReportText::MeasureDpi) / device.logicalDpiY()) {}
+
+    static void apply(QPainter &painter)
     {
+        const QPaintDevice &device = *painter.device();
+        painter.scale(device.logicalDpiX() / double(ReportText::MeasureDpi),
+                      device.logicalDpiY() / double(ReportText::MeasureDpi));
     }
-    QPointF point(const QPointF &mm) const { return {mm.x() * m_x, mm.y() * m_y}; }
+    QPointF point(const QPointF &mm) const { return mm * UnitsPerMm; }
     QRectF rect(const QRectF &mm) const { return {point(mm.topLeft()), point(mm.bottomRight())}; }
-    double length(double mm) const { return mm * m_x; }
+    double length(double mm) const { return mm * UnitsPerMm; }
+    // The font whose points, taken at the device's resolution and scaled
+    // with the painter, come out at the wanted size.
+    QFont font(const ReportFont &font) const
+    {
+        QFont f = ReportText::qfont(font);
+        f.setPointSizeF(font.pointSize * m_fontScale);
+        return f;
+    }
 
 private:
-    double m_x;
-    double m_y;
+    double m_fontScale;
 };
 
 QPen penFor(const MmScale &scale, int pen)
@@ -61,6 +79,7 @@ void paintPage(QPainter &painter, const ReportPage &page)
 {
     const MmScale scale(*painter.device());
     painter.save();
+    MmScale::apply(painter);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBrush(Qt::NoBrush);
@@ -79,9 +98,20 @@ void paintPage(QPainter &painter, const ReportPage &page)
         if (item.text.isEmpty())
             continue;
         const QRectF box = scale.rect(item.box);
-        painter.setFont(ReportText::qfont(item.font));
+        painter.setFont(scale.font(item.font));
         painter.setClipRect(box);
-        painter.drawText(box, int(qtAlignment(item.align) | Qt::AlignTop | Qt::TextSingleLine), item.text);
+        const int flags = int(qtAlignment(item.align) | Qt::AlignTop | Qt::TextSingleLine);
+        if (item.stretch < 1) {
+            // Drawn at natural width into a box as much wider, then squeezed
+            // back onto the real box.
+            painter.save();
+            painter.translate(box.left(), 0);
+            painter.scale(item.stretch, 1);
+            painter.drawText(QRectF(0, box.top(), box.width() / item.stretch, box.height()), flags, item.text);
+            painter.restore();
+        } else {
+            painter.drawText(box, flags, item.text);
+        }
         painter.setClipping(false);
     }
     painter.restore();

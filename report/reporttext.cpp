@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int MeasureDpi = 1200;
+using ReportText::MeasureDpi;
 constexpr double MmPerInch = 25.4;
 // Rounding slack, so that a text measured into an "auto" box fits it again.
 constexpr double FitSlackMm = 1e-6;
@@ -72,6 +72,17 @@ QString firstLine(const ReportFont &font, const QString &text, double widthMm)
     if (fitted.trimmed().isEmpty())
         return fittingPrefix(metrics, line.trimmed().section(QLatin1Char(' '), 0, 0), limit);
     return fitted;
+}
+
+FittedLine fit(const ReportFont &font, const QString &text, double widthMm)
+{
+    QString line = text.section(QLatin1Char('\n'), 0, 0);
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    const double natural = ReportText::widthMm(font, line);
+    if (natural > widthMm && natural <= widthMm * (1 + MaxCondense))
+        return {line, widthMm / natural};
+    return {firstLine(font, line, widthMm), 1};
 }
 
 } // namespace ReportText

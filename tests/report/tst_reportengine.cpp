@@ -63,6 +63,8 @@ private slots:
     void autoWidthFollowsText();
     void longTextKeepsFirstLine_data();
     void longTextKeepsFirstLine();
+    void slightOverflowIsCondensed_data();
+    void slightOverflowIsCondensed();
     void handlerSetsLabelsBeforeEachBand();
     void handlerFailureEndsReport();
     void unknownSourceIsAnError();
@@ -181,6 +183,29 @@ void TestReportEngine::longTextKeepsFirstLine()
     QCOMPARE(item.text, printed);
     QCOMPARE(item.box.width(), width);
     QVERIFY(ReportText::widthMm(Arial8, item.text) <= item.box.width());
+}
+
+void TestReportEngine::slightOverflowIsCondensed_data()
+{
+    QTest::addColumn<double>("overflow"); // natural width over box width
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<bool>("condensed");
+    QTest::newRow("fits") << 1.0 << "Imponibile totale" << false;
+    QTest::newRow("3% wider") << 1.03 << "Imponibile totale" << true;
+    QTest::newRow("10% wider") << 1.10 << "Imponibile" << false;
+}
+
+void TestReportEngine::slightOverflowIsCondensed()
+{
+    QFETCH(double, overflow);
+    QFETCH(QString, printed);
+    QFETCH(bool, condensed);
+    const QString value = QStringLiteral("Imponibile totale");
+    const double width = ReportText::widthMm(Arial8, value) / overflow;
+    const ReportTextItem item = layOne(field(QStringLiteral("R"), QStringLiteral("f"), 0, 0, width, ReportAlign::Right, Arial8), value);
+    QCOMPARE(item.text, printed);
+    QCOMPARE(item.stretch < 1, condensed);
+    QVERIFY(ReportText::widthMm(Arial8, item.text) * item.stretch <= width + 1e-9);
 }
 
 void TestReportEngine::handlerSetsLabelsBeforeEachBand()
