@@ -1,0 +1,217 @@
+#include "invoicesamples.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString literal(const QVariant &value)
+{
+    if (value.isNull())
+        return u"NULL"_s;
+    if (value.typeId() == QMetaType::Int)
+        return QString::number(value.toInt());
+    QString text = value.toString();
+    text.replace(u'\\', u"\\\\"_s).replace(u'\'', u"''"_s);
+    return u'\'' + text + u'\'';
+}
+
+void insert(TestDatabase &db, const QString &table, const QVariantMap &row)
+{
+    QStringList names, values;
+    for (auto it = row.begin(); it != row.end(); ++it) {
+        names << u'`' + it.key() + u'`';
+        values << literal(it.value());
+    }
+    db.execute(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(table, names.join(u','), values.join(u',')));
+}
+
+const QVariant Null;
+
+QVariantMap company()
+{
+    return {
+        {"rag_soc", "Rossi & Figli - Forni S.r.l."}, {"p_iva", "01234567890"}, {"cod_fis", "01234567890"},
+        {"reg_fisc", "RF01"}, {"indirizzo", "Via Roma 10/A"}, {"cap", "20100"}, {"comune", "Milano"},
+        {"prov", "MI"}, {"nazione", "IT"}, {"uff_rea", "MI"}, {"num_rea", "123456"},
+        {"capit_soc", "10.000,00"}, {"soc_uni", "SU"}, {"stato_liq", "LN"}, {"mail", "info@rossi.it"},
+        {"telefono", "0212345678"}, {"path", ""}, {"iban", "IT60X0542811101000000123456"},
+    };
+}
+
+// The amount columns a new header starts with.
+QVariantMap noCharges()
+{
+    return {{"spese", "0,00"}, {"spese2", "0,00"}, {"spese3", "0,00"},
+            {"arrot", "0,00"}, {"arrot2", "0,00"}, {"arrot3", "0,00"}};
+}
+
+QVariantMap plainLine(int prog, const QString &description, const QString &quantity, const QString &unit,
+                      const QString &price, const QString &total, const QString &rate)
+{
+    return {
+        {"prog", prog}, {"codice_tipo", ""}, {"codice_val", ""}, {"descrizione", description},
+        {"quantita", quantity}, {"um", unit}, {"prezzo_unit", price}, {"sc_tipo", ""}, {"sc_perc", ""},
+        {"sc_importo", ""}, {"prezzo_tot", total}, {"aliquota", rate}, {"tipo_cessione", ""},
+        {"ritenuta", ""}, {"natura", ""}, {"rif_amm", ""}, {"categoria", ""}, {"lotto", ""}, {"origine", ""},
+    };
+}
+
+} // namespace
+
+void InvoiceRows::apply(const QVariantMap &changes)
+{
+    for (auto it = changes.begin(); it != changes.end(); ++it) {
+        const QString table = it.key().section(u'.', 0, 0);
+        const QString column = it.key().section(u'.', 1);
+        if (table == u"deskTitle")
+            deskTitle = it.value().toString();
+        else if (table == u"azienda")
+            company[column] = it.value();
+        else if (table == u"testata")
+            invoice[column] = it.value();
+        else if (table == u"dettaglio")
+            lines[0][column] = it.value();
+        else
+            qFatal("unknown table in a change: %s", qPrintable(it.key()));
+    }
+}
+
+namespace InvoiceSamples {
+
+InvoiceRows completePrivate()
+{
+    InvoiceRows rows;
+    rows.deskTitle = u"A"_s;
+    rows.company = company();
+    rows.invoice = {
+        {"id_invio", 42}, {"rag_soc", "Bianchi \"Il Forno\" s.n.c."}, {"indirizzo", "Corso Italia 5"},
+        {"comune", "Forlì"}, {"cap", "47121"}, {"prov", "FC"}, {"nazione", "IT"}, {"p_iva", "09876543210"},
+        {"cod_fis", "BNCMRA80A01F205X"}, {"cod_dest", "ABC1234"}, {"pec", "fatture@pec.bianchi.it"},
+        {"data_doc", "05/03/2024"}, {"num_doc", "15/A"}, {"tot_doc", "325,52"}, {"tipo_doc", "TD01"},
+        {"tipo_pag", "TP02"}, {"mod_pag", "MP05"}, {"n_rate", 2}, {"scad1", "05/04/2024"},
+        {"scad2", "05/05/2024"}, {"scad3", ""}, {"scad4", ""}, {"nome_file", "vecchio.xml"},
+        {"sc_tipo", "SC"}, {"sc_perc", "5,00"}, {"sc_importo", "11,75"},
+        {"dest_soc", "Bianchi - Magazzino"}, {"dest_indir", " Via Po 1 "}, {"dest_comune", "Torino"},
+        {"aliquota", "22"}, {"imponibile", "235,00"}, {"imposta", "51,70"}, {"natura", ""},
+        {"esig_iva", "I"}, {"spese", "10,00"}, {"arrot", "0,01"},
+        {"aliquota2", "0"}, {"imponibile2", "12,50"}, {"imposta2", "0,00"}, {"natura2", "N2"},
+        {"esig_iva2", "I"}, {"spese2", "0,004"}, {"arrot2", "-0,01"},
+        {"aliquota3", "10"}, {"imponibile3", "10,00"}, {"imposta3", "1,00"}, {"natura3", ""},
+        {"esig_iva3", "D"}, {"spese3", "0,005"}, {"arrot3", "0,00"},
+        {"aliquota4", "4"}, {"imponibile4", "3,00"}, {"imposta4", "0,12"}, {"natura4", ""}, {"esig_iva4", "S"},
+    };
+    QVariantMap flour = plainLine(1, u"Farina tipo 00 - 25 kg <sacco>"_s, u"10,00"_s, u"pz"_s, u"20,00"_s,
+                                  u"180,00"_s, u"22"_s);
+    flour.insert({{"codice_tipo", "EAN"}, {"codice_val", "8001234567890"}, {"sc_tipo", "SC"}, {"sc_perc", "10,00"},
+                  {"sc_importo", "20,00"}, {"ritenuta", "SI"}, {"rif_amm", "RIF-1"}, {"categoria", "A1"},
+                  {"lotto", " L23"}, {"origine", "IT"}});
+    QVariantMap carriage = plainLine(2, u"Trasporto"_s, u"1,00"_s, u""_s, u"50,00"_s, u"55,00"_s, u"22"_s);
+    carriage.insert({{"sc_tipo", "MG"}, {"sc_perc", "10,00"}, {"sc_importo", "5,00"}, {"categoria", "   "},
+                     {"lotto", Null}});
+    // Columns the writer may find NULL.
+    QVariantMap books = plainLine(3, u"Libri"_s, u"0,00"_s, u"nr"_s, u"12,5"_s, u"12,50"_s, u"0"_s);
+    books.insert({{"codice_tipo", Null}, {"codice_val", Null}, {"sc_tipo", Null}, {"sc_perc", Null},
+                  {"sc_importo", Null}, {"ritenuta", Null}, {"natura", "N2"}, {"rif_amm", Null},
+                  {"categoria", Null}, {"lotto", Null}, {"origine", Null}});
+    rows.lines = {
+        flour, carriage, books,
+        plainLine(4, u"Pane"_s, u"5"_s, u"kg"_s, u"2"_s, u"10,00"_s, u"10"_s),
+        plainLine(5, u"Latte 1° scelta"_s, u"1"_s, u"lt"_s, u"3"_s, u"3,00"_s, u"4"_s),
+    };
+    return rows;
+}
+
+InvoiceRows essentialPrivate()
+{
+    InvoiceRows rows;
+    rows.deskTitle = QString();
+    rows.company = company();
+    rows.company.insert({{"cod_fis", ""}, {"telefono", ""}, {"mail", ""}, {"prov", ""}});
+    rows.invoice = noCharges();
+    rows.invoice.insert({
+        {"id_invio", 7}, {"rag_soc", "Verdi <Gamma>"}, {"indirizzo", "Via Dante 3"}, {"cap", "00100"},
+        {"comune", "Roma"}, {"prov", ""}, {"nazione", "IT"}, {"p_iva", ""}, {"cod_fis", ""}, {"cod_dest", ""},
+        {"pec", ""}, {"tipo_doc", "TD01"}, {"data_doc", "1/2/2024"}, {"num_doc", "7"}, {"tot_doc", "12,20"},
+        {"sc_tipo", ""}, {"sc_perc", "0"}, {"mod_pag", "MP01"}, {"n_rate", Null}, {"dest_soc", ""},
+        {"dest_indir", ""}, {"dest_comune", ""}, {"aliquota", "22"}, {"imponibile", "10,00"},
+        {"imposta", "2,20"}, {"natura", ""}, {"esig_iva", "I"}, {"imponibile2", ""}, {"imponibile3", Null},
+        {"imponibile4", ""},
+    });
+    rows.lines = {plainLine(1, u"Consulenza"_s, u"0,00"_s, u""_s, u"10"_s, u"10,00"_s, u"22"_s)};
+    return rows;
+}
+
+InvoiceRows splitPayment()
+{
+    InvoiceRows rows;
+    rows.deskTitle = u"B"_s;
+    rows.company = company();
+    rows.invoice = noCharges();
+    // NULL where the public-administration file reads nothing.
+    rows.invoice.insert({
+        {"id_invio", 12345}, {"rag_soc", "Comune di Pavia - Ufficio Tecnico"}, {"indirizzo", "Piazza Municipio 2"},
+        {"cap", "27100"}, {"comune", "Pavia"}, {"prov", "PV"}, {"nazione", "IT"}, {"p_iva", Null},
+        {"cod_fis", "80012345678"}, {"cod_dest", "UFABCD"}, {"pec", ""}, {"tipo_doc", "TD01"},
+        {"data_doc", "31/12/2024"}, {"num_doc", "PA/7"}, {"tot_doc", "172,00"}, {"sc_tipo", ""},
+        {"sc_perc", ""}, {"mod_pag", "MP01"}, {"n_rate", Null}, {"dest_soc", Null}, {"dest_indir", Null},
+        {"dest_comune", Null},
+        {"aliquota", "22"}, {"imponibile", "100,00"}, {"imposta", "22,00"}, {"natura", ""}, {"esig_iva", "I"},
+        {"aliquota2", "0"}, {"imponibile2", "50,00"}, {"imposta2", "0,00"}, {"natura2", "N2"}, {"esig_iva2", "I"},
+        {"aliquota3", "10"}, {"imponibile3", "0,00"}, {"imposta3", "0,00"}, {"natura3", ""}, {"esig_iva3", Null},
+        {"imponibile4", Null},
+    });
+    QVariantMap service = plainLine(1, u"Manutenzione impianto & verifica"_s, u"1"_s, u""_s, u"100"_s,
+                                    u"100,00"_s, u"22"_s);
+    service.insert({{"rif_amm", "CIG 123"}, {"categoria", Null}, {"lotto", Null}, {"origine", Null}});
+    QVariantMap notice = plainLine(2, u"Pubblicazione"_s, u"2"_s, u"nr"_s, u"25"_s, u"50,00"_s, u"0"_s);
+    notice.insert({{"natura", "N2"}, {"ritenuta", Null}, {"rif_amm", Null}, {"categoria", " "}, {"lotto", Null},
+                   {"origine", "IT"}});
+    rows.lines = {service, notice};
+    return rows;
+}
+
+} // namespace InvoiceSamples
+
+InvoiceStore::InvoiceStore(const InvoiceRows &rows)
+    : m_invoiceId(rows.invoice.value(u"id_invio"_s).toInt())
+{
+    m_db.execute(u"USE `%1`"_s.arg(m_db.name()));
+    insert(m_db, u"azienda"_s, rows.company);
+    insert(m_db, u"testata"_s, rows.invoice);
+    for (QVariantMap line : rows.lines) {
+        line.insert(u"id_invio"_s, m_invoiceId);
+        insert(m_db, u"dettaglio"_s, line);
+    }
+    m_diz.deskTitle = rows.deskTitle;
+    m_diz.xml_conn.setSettings(m_db.settings());
+    m_diz.xml_conn.connect();
+    m_diz.openTables();
+    if (!m_diz.Testata->locate(u"id_invio"_s, m_invoiceId))
+        qFatal("invoice %d not found", m_invoiceId);
+}
+
+QString InvoiceStore::storedFileName()
+{
+    return m_db.scalar(u"SELECT nome_file FROM testata WHERE id_invio = %1"_s.arg(m_invoiceId));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QString xmlError(const QByteArray &bytes)
+{
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd())
+        reader.readNext();
+    if (reader.hasError())
+        return u"line %1: %2"_s.arg(reader.lineNumber()).arg(reader.errorString());
+    return QString();
+}
