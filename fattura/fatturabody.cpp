@@ -108,7 +108,7 @@ void checkLineCharacters(const TableComponent &line)
 
 } // namespace
 
-void FatturaWriter::checkBodyCharacters() const
+void FatturaWriter::checkBodyCharacters()
 {
     const QString discount = m_invoice.text(u"sc_perc"_s);
     long double percent = 0;
@@ -140,7 +140,7 @@ void FatturaWriter::checkBodyCharacters() const
         checkColumn(m_company, u"iban"_s); // rag_soc was checked with the header
 }
 
-void FatturaWriter::writeBody(XmlLineWriter &out) const
+void FatturaWriter::writeBody(XmlLineWriter &out)
 {
     out.start("FatturaElettronicaBody"_L1);
     writeDocumentData(out);

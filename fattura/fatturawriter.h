@@ -47,7 +47,7 @@ private:
     };
 
     void readHeaderValues();
-    void checkBodyCharacters() const;
+    void checkBodyCharacters(); // walks the lines
     QString saveFileName();
 
     void writeHeader(XmlLineWriter &out) const;
@@ -55,7 +55,7 @@ private:
     void writeSupplier(XmlLineWriter &out) const;
     void writeCustomer(XmlLineWriter &out) const;
 
-    void writeBody(XmlLineWriter &out) const;
+    void writeBody(XmlLineWriter &out);
     void writeDocumentData(XmlLineWriter &out) const;
     void writeLine(XmlLineWriter &out, int number) const;
     EarlySummaryAmounts convertEarlySummaryAmounts() const;

@@ -298,6 +298,7 @@ void TestGeneraXml::missingFolderStopsAfterTheNameIsSaved()
     store.diz().AziendaT->refresh();
     QCOMPARE(runWriter(&GeneraXmlPrivati, store.diz()), QString());
     QCOMPARE(filesIn(folder.path()), QStringList{u"mancanteIT01234567890_00042.xml"_s});
+    QCOMPARE(xmlError(fileBytes(folder.filePath(u"mancanteIT01234567890_00042.xml"_s))), QString());
 }
 
 void TestGeneraXml::bothFormatsShareOneName()
