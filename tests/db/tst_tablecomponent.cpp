@@ -54,7 +54,7 @@ private slots:
 
     void nullReadsAsEmptyThroughTypedReaders()
     {
-        db->execute("INSERT INTO testata (rag_soc) VALUES (NULL)");
+        db->execute("INSERT INTO testata (rag_soc, n_rate) VALUES (NULL, NULL)");
         connectDiz();
         TableComponent *t = diz->Testata;
         QVERIFY(t->value("rag_soc").isNull());
