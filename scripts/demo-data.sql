@@ -52,7 +52,7 @@ INSERT INTO dettaglio (id_invio, prog, codice_tipo, codice_val, descrizione, qua
                        sc_perc, sc_importo, prezzo_tot, aliquota, tipo_cessione, ritenuta, natura, rif_amm)
 VALUES (1, 1, 'INTERNO', 'SC4030', 'Scatola cartone 40x30x30', '100,00', 'PZ', '1,80', '', '', '0,00', '180,00',
         '22', '', '', '', ''),
-       (1, 2, 'INTERNO', 'NA50', 'Nastro adesivo avana 50 mm', '25,00', 'RT', '2,40', 'SC', '15', '0,36', '51,00',
+       (1, 2, 'INTERNO', 'NA50', 'Nastro adesivo avana 50 mm', '25,00', 'RT', '2,40', 'SC', '15,00', '0,36', '51,00',
         '22', '', '', '', ''),
        (2, 1, 'INTERNO', 'NA50', 'Nastro adesivo avana 50 mm', '5,00', 'RT', '3,20', '', '', '0,00', '16,00',
         '22', '', '', '', '');
