@@ -165,7 +165,6 @@ int main(int argc, char **argv)
         sizes = {10000, 100000};
 
     TestDatabase db;
-    db.execute(QStringLiteral("USE `%1`").arg(db.name()));
     TDiz diz;
     diz.xml_conn.setSettings(db.settings());
     diz.xml_conn.connect();

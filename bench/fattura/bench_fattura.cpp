@@ -98,7 +98,6 @@ int main(int argc, char **argv)
     try {
         QTemporaryDir folder;
         TestDatabase db;
-        db.execute(QStringLiteral("USE `%1`").arg(db.name()));
         TDiz diz;
         diz.deskTitle = QStringLiteral("A");
 

@@ -47,7 +47,6 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         db = std::make_unique<TestDatabase>();
-        db->execute(QStringLiteral("USE `%1`").arg(db->name()));
         QVERIFY(QDir(dir->path()).mkdir("xml"));
         db->execute(QStringLiteral("INSERT INTO azienda (rag_soc, p_iva, cod_fis, indirizzo, cap, comune, prov, nazione,"
                                    " uff_rea, num_rea, capit_soc, soc_uni, stato_liq, mail, telefono, path, iban)"

@@ -17,16 +17,13 @@ class TestTableComponent : public QObject
     void connectDiz()
     {
         diz = std::make_unique<TDiz>();
-        diz->xml_conn.setSettings(db->settings());
-        diz->xml_conn.connect();
-        diz->openTables();
+        db->openDataModule(*diz);
     }
 
 private slots:
     void init()
     {
         db = std::make_unique<TestDatabase>();
-        db->execute(QStringLiteral("USE `%1`").arg(db->name()));
     }
     void cleanup()
     {

@@ -17,12 +17,9 @@ private slots:
     void followsTheComponentWithoutResets()
     {
         TestDatabase db;
-        db.execute(QStringLiteral("USE `%1`").arg(db.name()));
         db.execute("INSERT INTO testata (id_invio, rag_soc) VALUES (1, 'A'), (2, 'B'), (3, 'C')");
         TDiz diz;
-        diz.xml_conn.setSettings(db.settings());
-        diz.xml_conn.connect();
-        diz.openTables();
+        db.openDataModule(diz);
         TableModel *model = diz.TestataS->model();
         model->setVisibleColumns({"id_invio", "rag_soc", "inviata"});
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);

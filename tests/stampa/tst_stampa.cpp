@@ -64,9 +64,7 @@ class TestStampa : public QObject
     void openStore()
     {
         diz = std::make_unique<TDiz>();
-        diz->xml_conn.setSettings(db->settings());
-        diz->xml_conn.connect();
-        diz->openTables();
+        db->openDataModule(*diz);
         form = std::make_unique<TSt_Fatt>(diz.get());
     }
 

@@ -11,12 +11,9 @@ private slots:
     void newHeaderGetsExactlyTheDefaults()
     {
         TestDatabase db;
-        db.execute(QStringLiteral("USE `%1`").arg(db.name()));
         db.execute("INSERT INTO testata (id_invio) VALUES (41)");
         TDiz diz;
-        diz.xml_conn.setSettings(db.settings());
-        diz.xml_conn.connect();
-        diz.openTables();
+        db.openDataModule(diz);
 
         diz.Testata->append();
         diz.Testata->post();

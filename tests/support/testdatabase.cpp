@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "rowset.h"
+#include "tdiz.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -61,6 +62,13 @@ Connection::Settings TestDatabase::settings() const
     Connection::Settings settings = serverSettings();
     settings.database = m_name;
     return settings;
+}
+
+void TestDatabase::openDataModule(TDiz &diz) const
+{
+    diz.xml_conn.setSettings(settings());
+    diz.xml_conn.connect();
+    diz.openTables();
 }
 
 void TestDatabase::execute(const QString &sql) { m_admin.execute(sql); }

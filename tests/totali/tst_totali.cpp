@@ -156,7 +156,6 @@ void TestTotali::recomputesHeader()
     QFETCH(int, failedLine);
 
     TestDatabase db;
-    db.execute(u"USE `%1`"_s.arg(db.name()));
     // The defaults of a new header, and the case's own values over them.
     db.execute(u"INSERT INTO testata SET id_invio = %1, spese = '0,00', spese2 = '0,00', spese3 = '0,00', "
                "arrot = '0,00', arrot2 = '0,00', arrot3 = '0,00'"_s.arg(kInvoice));
@@ -166,9 +165,7 @@ void TestTotali::recomputesHeader()
         db.execute(insertLine(i + 1, lines[i]));
 
     TDiz diz;
-    diz.xml_conn.setSettings(db.settings());
-    diz.xml_conn.connect();
-    diz.openTables();
+    db.openDataModule(diz);
     QVERIFY(diz.Testata->locate(u"id_invio"_s, kInvoice));
     // A change the user has pending in the header is posted with the totals.
     diz.Testata->edit();

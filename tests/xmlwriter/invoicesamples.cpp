@@ -178,7 +178,6 @@ InvoiceRows splitPayment()
 InvoiceStore::InvoiceStore(const InvoiceRows &rows)
     : m_invoiceId(rows.invoice.value(u"id_invio"_s).toInt())
 {
-    m_db.execute(u"USE `%1`"_s.arg(m_db.name()));
     insert(m_db, u"azienda"_s, rows.company);
     insert(m_db, u"testata"_s, rows.invoice);
     for (QVariantMap line : rows.lines) {
@@ -186,9 +185,7 @@ InvoiceStore::InvoiceStore(const InvoiceRows &rows)
         insert(m_db, u"dettaglio"_s, line);
     }
     m_diz.deskTitle = rows.deskTitle;
-    m_diz.xml_conn.setSettings(m_db.settings());
-    m_diz.xml_conn.connect();
-    m_diz.openTables();
+    m_db.openDataModule(m_diz);
     if (!m_diz.Testata->locate(u"id_invio"_s, m_invoiceId))
         qFatal("invoice %d not found", m_invoiceId);
 }
