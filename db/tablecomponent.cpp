@@ -114,6 +114,10 @@ void TableComponent::readRows()
 
 void TableComponent::setRows(RowSet &&set)
 {
+    const bool sameColumns = std::equal(m_columns.begin(), m_columns.end(), set.columns.begin(), set.columns.end(),
+                                        [](const Column &a, const Column &b) { return a.name == b.name; });
+    if (!sameColumns)
+        m_defaultsLoaded = false;
     m_columns = std::move(set.columns);
     m_columnByName.clear();
     m_keyColumn = -1;
@@ -379,25 +383,49 @@ void TableComponent::insertRow()
                             ? QStringLiteral("INSERT INTO %1 () VALUES ()").arg(quoteName(m_tableName))
                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                   .arg(quoteName(m_tableName), names.join(QLatin1Char(',')), literals.join(QLatin1Char(',')));
+    loadColumnDefaults();
     m_connection->execute(sql);
+    // The stored row is what was sent, the server's defaults for the
+    // columns left out (inviata) and the key it assigned.
+    QList<QVariant> stored = m_buffer;
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (!m_modified[i])
+            stored[i] = m_columnDefaults.value(i);
     const unsigned long long id = m_connection->lastInsertId();
-    if (m_keyColumn >= 0 && m_columns[m_keyColumn].autoIncrement && id != 0) {
-        // Read the row back: the server's defaults (inviata) and the key.
-        m_rows[m_insertedIndex] = rereadRow(QString::number(id));
-    } else {
-        m_rows[m_insertedIndex] = Row::fromValues(m_buffer, m_columns);
-    }
+    if (m_keyColumn >= 0 && m_columns[m_keyColumn].autoIncrement && id != 0)
+        stored[m_keyColumn] = QString::number(id);
+    m_rows[m_insertedIndex] = Row::fromValues(stored, m_columns);
 }
 
-Row TableComponent::rereadRow(const QString &keyLiteral)
+// The column defaults of the bound table, read once from the server's
+// catalogue (quoted texts, numbers, NULL).
+void TableComponent::loadColumnDefaults()
 {
-    const QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2 = %3")
-                            .arg(quoteName(m_tableName), quoteName(m_columns[m_keyColumn].name), keyLiteral);
+    if (m_defaultsLoaded)
+        return;
+    const QString sql = QStringLiteral("SELECT COLUMN_NAME, COLUMN_DEFAULT FROM information_schema.COLUMNS"
+                                       " WHERE TABLE_SCHEMA = DATABASE() AND TABLE_NAME = %1")
+                            .arg(m_connection->quote(m_tableName));
     m_connection->countStatement();
-    RowSet set = readRowSet(m_connection->handle(), sql, m_connection->maxBytesPerChar());
-    if (set.rows.isEmpty() || set.columns.size() != m_columns.size())
-        return Row::fromValues(m_buffer, m_columns);
-    return set.rows.first();
+    const RowSet set = readRowSet(m_connection->handle(), sql, m_connection->maxBytesPerChar());
+    QList<QVariant> defaults(m_columns.size());
+    for (const Row &row : set.rows) {
+        const int column = columnIndex(QString::fromUtf8(row.bytes(0)));
+        if (column < 0 || row.isNull(1))
+            continue;
+        QString text = QString::fromUtf8(row.bytes(1));
+        if (text == QLatin1String("NULL"))
+            continue;
+        if (text.size() >= 2 && text.startsWith(QLatin1Char('\'')) && text.endsWith(QLatin1Char('\''))) {
+            text = text.mid(1, text.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
+            text.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+        }
+        defaults[column] = m_columns[column].kind == Column::Kind::Boolean ? QVariant(text.toInt() != 0)
+                           : m_columns[column].kind == Column::Kind::Integer ? QVariant(text.toInt())
+                                                                             : QVariant(text);
+    }
+    m_columnDefaults = defaults;
+    m_defaultsLoaded = true;
 }
 
 void TableComponent::updateRow()

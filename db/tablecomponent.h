@@ -124,7 +124,7 @@ private:
     QString literalOf(int column) const;
     void insertRow();
     void updateRow();
-    Row rereadRow(const QString &keyLiteral);
+    void loadColumnDefaults();
     void autoRefresh();
     int sortColumn() const;
     void applyBackgroundRows(quint64 generation, RowSet &&set);
@@ -151,6 +151,8 @@ private:
     bool m_eof = true;
     State m_state = State::Inactive;
 
+    QList<QVariant> m_columnDefaults; // what the server gives a column left out of an insert
+    bool m_defaultsLoaded = false;
     QList<QVariant> m_buffer;   // the row being edited or inserted
     QList<bool> m_modified;
     int m_insertedIndex = -1;

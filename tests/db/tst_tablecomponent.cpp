@@ -71,6 +71,13 @@ private slots:
         QVERIFY(t->integer("id_invio") > 0);
         QCOMPARE(t->value("inviata"), QVariant(false));
         QCOMPARE(db->scalar("SELECT inviata FROM testata"), QStringLiteral("0"));
+        // What the component holds after the insert is what the store holds.
+        QList<QVariant> posted;
+        for (const Column &column : t->columns())
+            posted << t->value(column.name);
+        t->refresh();
+        for (int i = 0; i < t->columns().size(); ++i)
+            QVERIFY2(t->value(t->columns()[i].name) == posted[i], qPrintable(t->columns()[i].name));
         t->setSql("select * from testata where inviata=0");
         QCOMPARE(t->rowCount(), 1);
         t->edit();
