@@ -27,13 +27,15 @@ void BackgroundReader::closeConnection()
     }
 }
 
-void BackgroundReader::start(const QString &sql, int sortColumn, quint64 generation)
+void BackgroundReader::start(const QString &sql, int sortColumn, quint64 generation, QList<Row> held,
+                             int keyColumn, int columnCount)
 {
     const Connection::Settings settings = m_component->connection()->settings();
     if (m_mysql && !(settings == m_settings))
         closeConnection();
     m_settings = settings;
-    m_watcher.setFuture(QtConcurrent::run([this, sql, sortColumn, generation]() {
+    m_watcher.setFuture(QtConcurrent::run([this, sql, sortColumn, generation, held = std::move(held), keyColumn,
+                                           columnCount]() mutable {
         Result result;
         result.generation = generation;
         try {
@@ -46,6 +48,7 @@ void BackgroundReader::start(const QString &sql, int sortColumn, quint64 generat
             result.set = readRowSet(m_mysql, sql, m_maxBytesPerChar);
             if (sortColumn >= 0 && sortColumn < result.set.columns.size())
                 sortRows(result.set.rows, result.set.columns, sortColumn);
+            result.diff = diffRows(held, result.set.rows, keyColumn, result.set.columns.size() == columnCount);
         } catch (const AppError &error) {
             result.error = error.message();
             if (m_mysql) {
@@ -53,6 +56,7 @@ void BackgroundReader::start(const QString &sql, int sortColumn, quint64 generat
                 m_mysql = nullptr;
             }
         }
+        held.clear(); // the copy goes here, on the worker, never back to the window
         return result;
     }));
 }
@@ -65,5 +69,5 @@ void BackgroundReader::finished()
         emit m_component->refreshFailed(result.error);
         return;
     }
-    m_component->applyBackgroundRows(result.generation, std::move(result.set));
+    m_component->applyBackgroundRows(result.generation, std::move(result.set), result.diff);
 }

@@ -19,13 +19,17 @@ public:
     ~BackgroundReader() override;
 
     bool busy() const { return m_watcher.isRunning(); }
-    void start(const QString &sql, int sortColumn, quint64 generation);
+    // Reads the statement's rows and compares them with the rows held now
+    // (a shared copy), so that the window only applies the outcome.
+    void start(const QString &sql, int sortColumn, quint64 generation, QList<Row> held, int keyColumn,
+               int columnCount);
     void closeConnection();
 
 private:
     struct Result
     {
         RowSet set;
+        RowDiff diff;
         QString error;
         quint64 generation = 0;
     };

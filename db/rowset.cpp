@@ -118,6 +118,23 @@ RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar)
     return set;
 }
 
+RowDiff diffRows(const QList<Row> &held, const QList<Row> &fresh, int keyColumn, bool sameColumns)
+{
+    RowDiff diff;
+    diff.sameKeys = sameColumns && keyColumn >= 0 && fresh.size() >= held.size();
+    for (qsizetype i = 0; diff.sameKeys && i < held.size(); ++i) {
+        if (fresh[i] == held[i])
+            continue;
+        if (fresh[i].bytes(keyColumn) != held[i].bytes(keyColumn))
+            diff.sameKeys = false;
+        else
+            diff.changed << int(i);
+    }
+    if (!diff.sameKeys)
+        diff.changed.clear();
+    return diff;
+}
+
 bool rowLess(const Row &a, const Row &b, const Column &column, int index)
 {
     if (a.isNull(index) || b.isNull(index))

@@ -54,6 +54,16 @@ struct RowSet
 
 RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar); // throws AppError
 
+// How newly read rows differ from the rows held: when every held row's key
+// is still in its place (rows only changed, or new ones came at the end),
+// the changed rows; otherwise the whole set counts as new.
+struct RowDiff
+{
+    bool sameKeys = false; // the held rows are a prefix of the new ones, key by key
+    QList<int> changed;    // with sameKeys: held rows whose values changed
+};
+RowDiff diffRows(const QList<Row> &held, const QList<Row> &fresh, int keyColumn, bool sameColumns);
+
 // The order of two rows by one column, as sortRows orders them.
 bool rowLess(const Row &a, const Row &b, const Column &column, int index);
 

@@ -5,6 +5,7 @@
 #include "connection.h"
 
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 QString quoteName(const QString &name)
@@ -528,32 +529,27 @@ void TableComponent::refresh()
     const int sort = sortColumn();
     if (sort >= 0)
         sortRows(set.rows, set.columns, sort);
-    applyRows(std::move(set));
+    const bool sameColumns = set.columns.size() == m_columns.size();
+    const RowDiff diff = diffRows(m_rows, set.rows, m_keyColumn, sameColumns);
+    applyRows(std::move(set), diff);
 }
 
 // Takes newly read rows, keeping the current row by its key, and tells the
 // views only what changed: a re-read that finds nothing new says nothing.
-void TableComponent::applyRows(RowSet &&set)
+void TableComponent::applyRows(RowSet &&set, const RowDiff &diff)
 {
     const QByteArray currentKey = m_current >= 0 ? keyOf(m_rows[m_current]) : QByteArray();
-    const bool sameColumns = set.columns.size() == m_columns.size();
-    const qsizetype common = std::min(set.rows.size(), m_rows.size());
-    bool prefixKeys = sameColumns && m_keyColumn >= 0 && set.rows.size() >= m_rows.size();
-    QList<int> changed;
-    for (qsizetype i = 0; prefixKeys && i < common; ++i) {
-        if (!(set.rows[i] == m_rows[i])) {
-            if (set.rows[i].bytes(m_keyColumn) != m_rows[i].bytes(m_keyColumn))
-                prefixKeys = false;
-            else
-                changed << int(i);
-        }
-    }
-    if (prefixKeys) {
+    // The rows given up are freed on a worker thread: 100,000 of them take
+    // longer to free than the window may wait.
+    auto dispose = [](QList<Row> &&rows) {
+        (void)QtConcurrent::run([rows = std::move(rows)]() mutable { rows.clear(); });
+    };
+    if (diff.sameKeys) {
         const int oldCount = int(m_rows.size());
-        m_rows = std::move(set.rows);
+        dispose(std::exchange(m_rows, std::move(set.rows)));
         touchRows();
-        if (!changed.isEmpty())
-            emit rowsChanged(changed);
+        if (!diff.changed.isEmpty())
+            emit rowsChanged(diff.changed);
         if (m_rows.size() > oldCount) {
             emit rowsInserted(oldCount, int(m_rows.size()) - 1);
             if (m_current < 0) {
@@ -566,6 +562,7 @@ void TableComponent::applyRows(RowSet &&set)
     }
     const int oldCurrent = m_current;
     m_appliedMasterValues = masterValues();
+    dispose(std::move(m_rows));
     setRows(std::move(set));
     const int byKey = currentKey.isEmpty() ? -1 : indexOfKey(currentKey);
     m_current = m_rows.isEmpty() ? -1 : (byKey >= 0 ? byKey : std::clamp(oldCurrent, 0, int(m_rows.size()) - 1));
@@ -582,16 +579,16 @@ void TableComponent::autoRefresh()
         m_reader = std::make_unique<BackgroundReader>(this);
     if (m_reader->busy())
         return;
-    m_reader->start(selectStatement(), sortColumn(), m_generation);
+    m_reader->start(selectStatement(), sortColumn(), m_generation, m_rows, m_keyColumn, int(m_columns.size()));
 }
 
-void TableComponent::applyBackgroundRows(quint64 generation, RowSet &&set)
+void TableComponent::applyBackgroundRows(quint64 generation, RowSet &&set, const RowDiff &diff)
 {
     // Rows changed here meanwhile, or the row is being edited: the next
     // tick reads again.
     if (!isOpen() || isEditing() || generation != m_generation)
         return;
-    applyRows(std::move(set));
+    applyRows(std::move(set), diff);
 }
 
 void TableComponent::followMaster()

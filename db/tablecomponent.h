@@ -127,8 +127,8 @@ private:
     void loadColumnDefaults();
     void autoRefresh();
     int sortColumn() const;
-    void applyBackgroundRows(quint64 generation, RowSet &&set);
-    void applyRows(RowSet &&set);
+    void applyBackgroundRows(quint64 generation, RowSet &&set, const RowDiff &diff);
+    void applyRows(RowSet &&set, const RowDiff &diff);
     void checkBrowseMode();
     void placeBySortOrder();
     void touchRows() { ++m_generation; }
