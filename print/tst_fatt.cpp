@@ -103,8 +103,10 @@ void TSt_Fatt::writeQR2Pdf(const QString &fileName)
 
 QPrinter &TSt_Fatt::printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setCopyCount(QR1.page.copies); // one copy, until the user asks for more
+    }
     return *m_printer;
 }
 

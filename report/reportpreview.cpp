@@ -40,7 +40,6 @@ void ReportPreview::preparePrinter(QPrinter &printer, const ReportPageSetup &set
     printer.setPageSize(QPageSize(paper, QPageSize::Millimeter));
     printer.setPageOrientation(setup.pageWidth > setup.pageHeight ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    printer.setCopyCount(setup.copies);
 }
 
 void ReportPreview::exec(const QList<ReportPage> &pages, const ReportPageSetup &setup, QPrinter &printer,

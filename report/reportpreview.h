@@ -20,6 +20,7 @@ public:
                      const QString &title, QWidget *parent = nullptr);
 
     // What the preview asks of the printer before showing: full-page paper of
-    // the layout's size and orientation, and the layout's number of copies.
+    // the layout's size and orientation. Everything else (printer, copies)
+    // stays as the user last chose it.
     static void preparePrinter(QPrinter &printer, const ReportPageSetup &setup);
 };
