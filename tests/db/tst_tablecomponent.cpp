@@ -142,6 +142,25 @@ private slots:
         QCOMPARE(diz->xml_conn.statementCount() - before, quint64(1)); // the update, no re-read of lines
     }
 
+    void queryExecutesAndTheMasterCanChange()
+    {
+        db->execute("INSERT INTO testata (id_invio) VALUES (1), (2)");
+        db->execute("INSERT INTO dettaglio (id_invio, prog) VALUES (1, 1), (2, 1), (2, 2)");
+        connectDiz();
+        diz->Query->execSql("DELETE FROM dettaglio WHERE id_invio = 1");
+        QCOMPARE(db->scalar("SELECT COUNT(*) FROM dettaglio"), QStringLiteral("2"));
+
+        // Another header component takes over as the lines' master.
+        TableComponent other(&diz->xml_conn, "testata");
+        other.open();
+        QVERIFY(other.locate("id_invio", 2));
+        diz->Detta->setMaster(&other, "id_invio", "id_invio");
+        QCOMPARE(diz->Detta->rowCount(), 2);
+        diz->Testata->last(); // the old master no longer leads
+        other.first();
+        QCOMPARE(diz->Detta->rowCount(), 0);
+    }
+
     void locateIsExactAndBookmarksReturn()
     {
         db->execute("INSERT INTO clienti (rag_soc) VALUES ('Bianchi'), ('Rossi'), ('rossi')");
