@@ -48,6 +48,7 @@ void ReportPreview::exec(const QList<ReportPage> &pages, const ReportPageSetup &
     preparePrinter(printer, setup);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
+    dialog.resize(900, 1000); // a page readable at a glance
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&pages](QPrinter *target) {
         // Paper size may have been changed in the printer dialog; the pages
         // are drawn from the paper's corner whatever it is.
