@@ -147,6 +147,20 @@ private slots:
         QVERIFY(!screenButtonsEnabled(menu));
     }
 
+    void unreadableIpIniShowsTheInputOutputError()
+    {
+        QVERIFY(QDir(dir.path()).mkdir("ip.ini")); // there, but no file to read
+        TMenu menu;
+        TDiz diz;
+        menu.setDataModule(&diz);
+        menu.show();
+        const QString message = pressAccedi(menu);
+        QDir(dir.path()).rmdir("ip.ini");
+        QVERIFY2(message.startsWith("Errore di I/O") && message.contains("ip.ini"), qPrintable(message));
+        QVERIFY(!screenButtonsEnabled(menu));
+        QVERIFY(!diz.xml_conn.isConnected());
+    }
+
     void missingTableStopsTheSequence()
     {
         TestDatabase db;
