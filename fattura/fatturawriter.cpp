@@ -23,6 +23,20 @@ int columnSize(const TableComponent &table, const QString &field)
     return size > 0 ? size : kFileNameColumnSize;
 }
 
+// The seat of the supplier or of the customer: same elements, same rules.
+void writeSede(XmlLineWriter &out, const QString &address, const QString &postcode, const QString &town,
+               const QString &province, const QString &country)
+{
+    out.start("Sede"_L1);
+    out.escapedElement("Indirizzo"_L1, address);
+    out.element("CAP"_L1, postcode);
+    out.escapedElement("Comune"_L1, town);
+    if (!province.isEmpty())
+        out.element("Provincia"_L1, province);
+    out.element("Nazione"_L1, country);
+    out.end("Sede"_L1);
+}
+
 } // namespace
 
 FatturaWriter::FatturaWriter(TDiz &diz, const FatturaFormat &format)
@@ -178,14 +192,7 @@ void FatturaWriter::writeSupplier(XmlLineWriter &out) const
     out.end("Anagrafica"_L1);
     out.element("RegimeFiscale"_L1, u"RF01"_s);
     out.end("DatiAnagrafici"_L1);
-    out.start("Sede"_L1);
-    out.escapedElement("Indirizzo"_L1, v.companyAddress);
-    out.element("CAP"_L1, v.companyPostcode);
-    out.escapedElement("Comune"_L1, v.companyTown);
-    if (!v.companyProvince.isEmpty())
-        out.element("Provincia"_L1, v.companyProvince);
-    out.element("Nazione"_L1, v.companyCountry);
-    out.end("Sede"_L1);
+    writeSede(out, v.companyAddress, v.companyPostcode, v.companyTown, v.companyProvince, v.companyCountry);
     out.start("IscrizioneREA"_L1);
     out.element("Ufficio"_L1, v.reaOffice);
     out.element("NumeroREA"_L1, v.reaNumber);
@@ -213,13 +220,6 @@ void FatturaWriter::writeCustomer(XmlLineWriter &out) const
     out.escapedElement("Denominazione"_L1, v.customerName);
     out.end("Anagrafica"_L1);
     out.end("DatiAnagrafici"_L1);
-    out.start("Sede"_L1);
-    out.escapedElement("Indirizzo"_L1, v.customerAddress);
-    out.element("CAP"_L1, v.customerPostcode);
-    out.escapedElement("Comune"_L1, v.customerTown);
-    if (!v.customerProvince.isEmpty())
-        out.element("Provincia"_L1, v.customerProvince);
-    out.element("Nazione"_L1, v.customerCountry);
-    out.end("Sede"_L1);
+    writeSede(out, v.customerAddress, v.customerPostcode, v.customerTown, v.customerProvince, v.customerCountry);
     out.end("CessionarioCommittente"_L1);
 }
