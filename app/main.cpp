@@ -1,7 +1,7 @@
 #include "commandline.h"
+#include "screenset.h"
 #include "tdiz.h"
 #include "tmenu.h"
-#include "tst_fatt.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -16,7 +16,11 @@ int runMenu(int argc, char **argv)
     TMenu menu;
     TDiz diz;
     menu.setDataModule(&diz);
-    TSt_Fatt report(&diz);
+    ScreenSet screens(&diz);
+    menu.setScreen(1, &screens.elenco_fatt);
+    menu.setScreen(2, &screens.anag_cl);
+    menu.setScreen(4, &screens.anag_fo);
+    menu.setScreen(6, &screens.anag_az);
     menu.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "tablemodel.h"
 
+#include "apperror.h"
 #include "tablecomponent.h"
 
 TableModel::TableModel(TableComponent *component, QObject *parent)
@@ -54,17 +55,67 @@ int TableModel::columnCount(const QModelIndex &parent) const { return parent.isV
 
 int TableModel::componentColumn(int modelColumn) const { return m_columns.value(modelColumn, -1); }
 
+void TableModel::setTitles(const QStringList &titles)
+{
+    m_titles = titles;
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+}
+
+void TableModel::setAlignments(const QList<Qt::Alignment> &cells, const QList<Qt::Alignment> &titles)
+{
+    m_cellAlignments = cells;
+    m_titleAlignments = titles;
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+}
+
 QVariant TableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_cellAlignments.value(index.column(), Qt::AlignLeft) | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return m_component->valueAt(index.row(), componentColumn(index.column()));
 }
 
+Qt::ItemFlags TableModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (m_editable && index.isValid())
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!m_editable || !index.isValid() || role != Qt::EditRole)
+        return false;
+    const int column = componentColumn(index.column());
+    if (column < 0 || column >= m_component->columns().size())
+        return false;
+    if (m_component->valueAt(index.row(), column).toString() == value.toString())
+        return false; // an editor closed without a change starts no edit
+    try {
+        if (m_component->currentIndex() != index.row())
+            m_component->moveTo(index.row());
+        m_component->edit();
+        m_component->setValue(m_component->columns()[column].name, value);
+        return true;
+    } catch (const AppError &error) {
+        emit writeFailed(error.message());
+        return false;
+    }
+}
+
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_titleAlignments.value(section, Qt::AlignLeft) | Qt::AlignVCenter);
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
+    if (!m_titles.value(section).isEmpty())
+        return m_titles[section];
     const int column = componentColumn(section);
     if (column >= 0 && column < m_component->columns().size())
         return m_component->columns()[column].name;

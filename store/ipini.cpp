@@ -13,7 +13,7 @@ std::optional<IpIni> IpIni::read(const QString &directory)
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Errore di I/O: impossibile leggere %1 (%2)").arg(file.fileName(), file.errorString()));
     QList<QString> lines;
-    while (lines.size() < 3 && !file.atEnd()) {
+    while (lines.size() < 4 && !file.atEnd()) {
         QByteArray line = file.readLine();
         if (line.endsWith('\n'))
             line.chop(1);
@@ -27,5 +27,6 @@ std::optional<IpIni> IpIni::read(const QString &directory)
     ini.server = lines.value(0);
     ini.database = lines.value(1);
     ini.deskTitle = lines.value(2);
+    ini.webRoot = lines.value(3);
     return ini;
 }

@@ -4,13 +4,15 @@
 
 #include <optional>
 
-// The settings file ip.ini of the working directory: server, database and
-// desk title, one per line, taken as they stand.
+// The settings file ip.ini of the working directory: server, database,
+// desk title and (optionally) the web server's root, one per line, taken as
+// they stand.
 struct IpIni
 {
     QString server;    // whole first line
     QString database;  // whole second line
     QString deskTitle; // whole third line
+    QString webRoot;   // optional fourth line: root of the transmission service's web server
 
     static constexpr int ServerChars = 15;
     static constexpr int DatabaseChars = 10;

@@ -16,6 +16,7 @@ bool isLocal(const QString &server)
 void connectStore(TDiz &diz, const IpIni &ini)
 {
     diz.deskTitle = ini.deskTitle;
+    diz.webRoot = ini.webRoot;
     Connection &connection = diz.xml_conn;
     const QString server = ini.connectionServer();
     const QString database = ini.connectionDatabase();

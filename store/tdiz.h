@@ -46,6 +46,9 @@ public:
     // The desk title, third line of ip.ini: the invoice desk's caption, read
     // back by the XML writers and the import.
     QString deskTitle;
+    // Root of the transmission service's web server (fourth line of ip.ini;
+    // empty: "http://localhost").
+    QString webRoot;
 
     // The ten tables of the store in the order "Accedi" opens them, and in
     // the order the main menu closes them.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "tanag_az.h"
+#include "tanag_cl.h"
+#include "tanag_fo.h"
+#include "telenco_fatt.h"
+#include "tst_fatt.h"
+
+class TDiz;
+
+// Every screen of the program, created once in the order of start-up
+// (company, desk, customers, suppliers, then the report form) and wired to
+// each other. They live as long as this object.
+class ScreenSet
+{
+public:
+    explicit ScreenSet(TDiz *diz);
+
+    Tanag_az anag_az;
+    TElenco_Fatt elenco_fatt;
+    TAnag_Cl anag_cl;
+    TAnag_Fo anag_fo;
+    TSt_Fatt st_fatt;
+};
