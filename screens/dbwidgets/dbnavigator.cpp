@@ -17,7 +17,7 @@ struct ButtonLook
 
 // One entry per Button bit, lowest first.
 constexpr ButtonLook Looks[] = {
-    {"\u23EE", "Primo"},    {"\u25C0", "Precedente"}, {"\u25B6", "Successivo"}, {"\u23ED", "Ultimo"},
+    {"|\u25C0", "Primo"},    {"\u25C0", "Precedente"}, {"\u25B6", "Successivo"}, {"\u25B6|", "Ultimo"},
     {"+", "Inserisci"},     {"\u2212", "Elimina"},    {"\u25B2", "Modifica"},   {"\u2714", "Registra"},
     {"\u2716", "Annulla"},  {"\u21BB", "Aggiorna"},
 };
