@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 // Records the addresses the desk asks the desktop to open.
@@ -394,9 +395,14 @@ private slots:
         bool registryShown = false;
         answerer.onDialog = [&](QWidget *dialog) {
             registryShown = dialog == &f->screens->anag_cl;
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            // Closed by hand if the double click did not close it.
+            QTimer::singleShot(3000, dialog, [dialog] { static_cast<QDialog *>(dialog)->reject(); });
             auto *grid = dialog->findChild<DBGrid *>("DBGrid1");
             f->diz->Clienti->locate("rag_soc", "BETA SPA");
             const QRect cell = grid->cellRect(f->diz->Clienti->currentIndex(), 1);
+            // A click, then the double click on the same cell.
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         };
         click("BitBtn3");

@@ -92,7 +92,11 @@ private slots:
         TAnag_Cl &registry = f->screens->anag_cl;
         registry.show();
         auto *grid = registry.findChild<DBGrid *>("DBGrid1");
+        bool doubleClicked = false;
+        connect(grid, &DBGrid::rowDoubleClicked, [&] { doubleClicked = true; });
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(0, 1).center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(0, 1).center());
+        QVERIFY(doubleClicked);
         QVERIFY(registry.isVisible());
         QCOMPARE(f->db->scalar("SELECT rag_soc FROM testata"), "");
     }
