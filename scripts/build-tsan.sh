@@ -4,4 +4,4 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$here" -B "$here/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE_THREAD=ON >/dev/null
-cmake --build "$here/build-tsan" -j"$(nproc)" --target tst_tablecomponent tst_reconnect
+cmake --build "$here/build-tsan" -j"$(nproc)" --target tst_tablecomponent tst_tablemodel tst_reconnect

@@ -16,5 +16,6 @@ ctest --output-on-failure -j2 "$@"
 
 bash "$here/scripts/build-tsan.sh"
 cd "$here/build-tsan"
-export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$here/scripts/tsan.supp"
+# The tests start the server script from a threaded process (fork, then exec).
+export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 second_deadlock_stack=1 suppressions=$here/scripts/tsan.supp"
 ctest --output-on-failure -L threads "$@"
