@@ -530,6 +530,8 @@ void TableComponent::remove()
         m_buffer.clear();
         m_modified.clear();
         setState(State::Browse);
+        if (m_reloadPending)
+            QMetaObject::invokeMethod(this, &TableComponent::reloadAfterReconnect, Qt::QueuedConnection);
     }
     m_rows.removeAt(removed);
     touchRows();
