@@ -29,9 +29,22 @@ TMenu::~TMenu() = default;
 void TMenu::setDataModule(TDiz *diz)
 {
     m_diz = diz;
-    for (TableComponent *table : diz->openOrder())
+    for (TableComponent *table : diz->openOrder()) {
         connect(table, &TableComponent::refreshFailed, this,
                 [this](const QString &message) { QMessageBox::critical(this, QStringLiteral("Errore"), message); });
+        connect(table, &TableComponent::connectionLost, this, &TMenu::showConnectionLost);
+        connect(table, &TableComponent::connectionRestored, this, [this] { m_connectionLossShown = false; });
+    }
+}
+
+// Every refreshed table finds a lost server on its own: the user hears of
+// it once, until one of them reaches the server again.
+void TMenu::showConnectionLost(const QString &message)
+{
+    if (m_connectionLossShown)
+        return;
+    m_connectionLossShown = true;
+    QMessageBox::critical(this, QStringLiteral("Errore"), message);
 }
 
 void TMenu::setScreen(int button, QDialog *screen)

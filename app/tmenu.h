@@ -21,8 +21,8 @@ public:
     explicit TMenu(QWidget *parent = nullptr);
     ~TMenu() override;
 
-    // The data module, once it exists; its failed automatic refreshes are
-    // shown from here.
+    // The data module, once it exists; its failed automatic refreshes, and
+    // a server lost and found by them, are shown from here.
     void setDataModule(TDiz *diz);
     // The screen a menu button (1 to 6) shows modally.
     void setScreen(int button, QDialog *screen);
@@ -45,8 +45,10 @@ private slots:
 private:
     void showScreen(int button);
     void setScreenButtonsEnabled(bool enabled);
+    void showConnectionLost(const QString &message);
 
     std::unique_ptr<Ui::TMenu> ui;
     TDiz *m_diz = nullptr;
     QDialog *m_screens[6] = {};
+    bool m_connectionLossShown = false; // one message per loss of the server
 };

@@ -10,13 +10,17 @@
 class AppError : public std::runtime_error
 {
 public:
-    explicit AppError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
+    explicit AppError(const QString &message, bool connectionLost = false)
+        : std::runtime_error(message.toStdString()), m_message(message), m_connectionLost(connectionLost)
     {
     }
 
     const QString &message() const { return m_message; }
+    // The server could not be reached: the connection is opened again
+    // before the next statement.
+    bool connectionLost() const { return m_connectionLost; }
 
 private:
     QString m_message;
+    bool m_connectionLost = false;
 };

@@ -6,6 +6,7 @@
 #include <mysql.h>
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 
 Row::Row(const char *const *fields, const unsigned long *lengths, unsigned count)
@@ -94,27 +95,33 @@ Column describe(const MYSQL_FIELD &field, unsigned maxBytesPerChar)
 }
 } // namespace
 
+namespace {
+[[noreturn]] void failRead(MYSQL *mysql)
+{
+    throw AppError(Connection::lastError(mysql), Connection::isLostConnectionError(mysql_errno(mysql)));
+}
+} // namespace
+
 RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar)
 {
     const QByteArray bytes = sql.toUtf8();
     if (mysql_real_query(mysql, bytes.constData(), bytes.size()) != 0)
-        throw AppError(Connection::lastError(mysql));
-    MYSQL_RES *result = mysql_use_result(mysql);
+        failRead(mysql);
+    const std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> result(mysql_use_result(mysql), &mysql_free_result);
     if (!result)
-        throw AppError(Connection::lastError(mysql));
+        failRead(mysql);
     RowSet set;
-    const unsigned count = mysql_num_fields(result);
-    const MYSQL_FIELD *fields = mysql_fetch_fields(result);
+    const unsigned count = mysql_num_fields(result.get());
+    const MYSQL_FIELD *fields = mysql_fetch_fields(result.get());
     set.columns.reserve(count);
     for (unsigned i = 0; i < count; ++i)
         set.columns.append(describe(fields[i], maxBytesPerChar));
-    while (MYSQL_ROW fetched = mysql_fetch_row(result))
-        set.rows.append(Row(fetched, mysql_fetch_lengths(result), count));
-    const bool failed = mysql_errno(mysql) != 0;
-    const QString message = failed ? Connection::lastError(mysql) : QString();
-    mysql_free_result(result);
-    if (failed)
-        throw AppError(message);
+    while (MYSQL_ROW fetched = mysql_fetch_row(result.get()))
+        set.rows.append(Row(fetched, mysql_fetch_lengths(result.get()), count));
+    // The error is taken before the result is freed, which may talk to the
+    // server again.
+    if (mysql_errno(mysql) != 0)
+        failRead(mysql);
     return set;
 }
 

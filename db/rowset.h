@@ -45,14 +45,16 @@ private:
 QVariant decodeValue(const Row &row, int i, const Column &column);
 
 // The rows and columns of one SELECT, read with the client library's
-// streaming interface.
+// streaming interface. The program reads through Connection::select, which
+// finds a lost link first; this is the step under it.
 struct RowSet
 {
     QList<Column> columns;
     QList<Row> rows;
 };
 
-RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar); // throws AppError
+// Throws AppError, marked connectionLost() when the link broke.
+RowSet readRowSet(MYSQL *mysql, const QString &sql, unsigned maxBytesPerChar);
 
 // How newly read rows differ from the rows held: when every held row's key
 // is still in its place (rows only changed, or new ones came at the end),

@@ -4,8 +4,10 @@
 #include "backgroundreader.h"
 #include "connection.h"
 
+#include <QScopeGuard>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
+
+#include <thread>
 
 namespace {
 QString quoteName(const QString &name)
@@ -36,8 +38,13 @@ TableComponent::TableComponent(Connection *connection, const QString &tableName,
     : QObject(parent), m_connection(connection), m_tableName(tableName), m_timer(new QTimer(this))
 {
     connect(m_timer, &QTimer::timeout, this, &TableComponent::autoRefresh);
-    if (connection)
+    if (connection) {
         connect(connection, &Connection::aboutToDisconnect, this, &TableComponent::close);
+        // Queued: the reconnection happens inside some component's
+        // statement, which must finish before rows are read again.
+        connect(connection, &Connection::reconnected, this, &TableComponent::reloadAfterReconnect,
+                Qt::QueuedConnection);
+    }
 }
 
 TableComponent::~TableComponent() = default;
@@ -107,8 +114,7 @@ int TableComponent::sortColumn() const
 
 void TableComponent::readRows()
 {
-    m_connection->countStatement();
-    RowSet set = readRowSet(m_connection->handle(), selectStatement(), m_connection->maxBytesPerChar());
+    RowSet set = m_connection->select(selectStatement());
     m_appliedMasterValues = masterValues();
     setRows(std::move(set));
 }
@@ -158,6 +164,8 @@ void TableComponent::close()
     m_timer->stop();
     if (m_reader)
         m_reader->closeConnection();
+    m_reloadPending = false;
+    m_refreshLost = false;
     m_rows.clear();
     m_buffer.clear();
     m_modified.clear();
@@ -351,13 +359,24 @@ void TableComponent::post()
     else
         updateRow();
     // A failure above throws and leaves the row in edit or insert state.
+    // The row is in browse state before anyone hears of it, so a listener
+    // (a detail following this master) reads the posted row.
     m_insertedIndex = -1;
     m_buffer.clear();
     m_modified.clear();
     touchRows();
-    placeBySortOrder();
-    setState(State::Browse);
+    m_state = State::Browse;
+    const bool moved = placeRowBySortOrder();
+    m_posting = true;
+    const auto done = qScopeGuard([this] { m_posting = false; });
+    emit stateChanged(m_state);
+    if (moved) {
+        emit rowsReset();
+        emit currentChanged(m_current);
+    }
     emit rowsChanged({m_current});
+    if (m_reloadPending)
+        QMetaObject::invokeMethod(this, &TableComponent::reloadAfterReconnect, Qt::QueuedConnection);
 }
 
 // The pending value of a column as an SQL literal.
@@ -407,8 +426,7 @@ void TableComponent::loadColumnDefaults()
     const QString sql = QStringLiteral("SELECT COLUMN_NAME, COLUMN_DEFAULT FROM information_schema.COLUMNS"
                                        " WHERE TABLE_SCHEMA = DATABASE() AND TABLE_NAME = %1")
                             .arg(m_connection->quote(m_tableName));
-    m_connection->countStatement();
-    const RowSet set = readRowSet(m_connection->handle(), sql, m_connection->maxBytesPerChar());
+    const RowSet set = m_connection->select(sql);
     QList<QVariant> defaults(m_columns.size());
     for (const Row &row : set.rows) {
         const int column = columnIndex(QString::fromUtf8(row.bytes(0)));
@@ -451,23 +469,23 @@ void TableComponent::updateRow()
 
 // A posted row moves to its place in the sort order (a new customer among
 // the others by name); a row already in place costs two comparisons.
-void TableComponent::placeBySortOrder()
+// Returns whether the rows were reordered.
+bool TableComponent::placeRowBySortOrder()
 {
     const int sort = sortColumn();
     if (sort < 0 || m_current < 0)
-        return;
+        return false;
     const Column &column = m_columns[sort];
     const Row &row = m_rows[m_current];
     const bool afterPrevious = m_current == 0 || !rowLess(row, m_rows[m_current - 1], column, sort);
     const bool beforeNext = m_current + 1 == m_rows.size() || !rowLess(m_rows[m_current + 1], row, column, sort);
     if (afterPrevious && beforeNext)
-        return;
+        return false;
     const QByteArray key = keyOf(row);
     sortRows(m_rows, m_columns, sort);
     const int index = indexOfKey(key);
     m_current = index >= 0 ? index : m_current;
-    emit rowsReset();
-    emit currentChanged(m_current);
+    return true;
 }
 
 void TableComponent::cancel()
@@ -490,6 +508,8 @@ void TableComponent::cancel()
         setState(State::Browse);
         emit rowsChanged({m_current});
     }
+    if (m_reloadPending)
+        QMetaObject::invokeMethod(this, &TableComponent::reloadAfterReconnect, Qt::QueuedConnection);
 }
 
 void TableComponent::remove()
@@ -510,6 +530,8 @@ void TableComponent::remove()
         m_buffer.clear();
         m_modified.clear();
         setState(State::Browse);
+        if (m_reloadPending)
+            QMetaObject::invokeMethod(this, &TableComponent::reloadAfterReconnect, Qt::QueuedConnection);
     }
     m_rows.removeAt(removed);
     touchRows();
@@ -524,8 +546,7 @@ void TableComponent::refresh()
     if (!isOpen())
         return;
     checkBrowseMode();
-    m_connection->countStatement();
-    RowSet set = readRowSet(m_connection->handle(), selectStatement(), m_connection->maxBytesPerChar());
+    RowSet set = m_connection->select(selectStatement());
     const int sort = sortColumn();
     if (sort >= 0)
         sortRows(set.rows, set.columns, sort);
@@ -541,9 +562,7 @@ void TableComponent::applyRows(RowSet &&set, const RowDiff &diff)
     const QByteArray currentKey = m_current >= 0 ? keyOf(m_rows[m_current]) : QByteArray();
     // The rows given up are freed on a worker thread: 100,000 of them take
     // longer to free than the window may wait.
-    auto dispose = [](QList<Row> &&rows) {
-        (void)QtConcurrent::run([rows = std::move(rows)]() mutable { rows.clear(); });
-    };
+    auto dispose = [](QList<Row> &&rows) { std::thread([rows = std::move(rows)]() mutable { rows.clear(); }).detach(); };
     if (diff.sameKeys) {
         const int oldCount = int(m_rows.size());
         dispose(std::exchange(m_rows, std::move(set.rows)));
@@ -591,6 +610,45 @@ void TableComponent::applyBackgroundRows(quint64 generation, RowSet &&set, const
     applyRows(std::move(set), diff);
 }
 
+// The automatic refresh lost the server: one message per loss, then it
+// goes on quietly at its interval until the server answers.
+void TableComponent::backgroundReadLost(const QString &message)
+{
+    if (m_refreshLost)
+        return;
+    m_refreshLost = true;
+    emit connectionLost(message);
+}
+
+void TableComponent::backgroundReadAnswered()
+{
+    if (!m_refreshLost)
+        return;
+    m_refreshLost = false;
+    emit connectionRestored();
+}
+
+// After the connection was opened again the rows are read again, the
+// current row kept by its key. A row being edited or inserted keeps its
+// pending values: the re-read waits until it is posted or cancelled.
+void TableComponent::reloadAfterReconnect()
+{
+    if (!isOpen())
+        return;
+    if (isEditing()) {
+        m_reloadPending = true;
+        return;
+    }
+    m_reloadPending = false;
+    try {
+        refresh();
+    } catch (const AppError &error) {
+        // Lost again: the next statement reconnects and this runs again.
+        if (!error.connectionLost())
+            emit refreshFailed(error.message());
+    }
+}
+
 void TableComponent::followMaster()
 {
     if (!isOpen() || !m_master)
@@ -598,7 +656,23 @@ void TableComponent::followMaster()
     if (masterValues() == m_appliedMasterValues)
         return;
     checkBrowseMode();
-    readRows();
+    try {
+        readRows();
+    } catch (const AppError &error) {
+        // The master's post succeeded: a failed re-read of its lines is
+        // not a failed save. The lines of another row are not shown.
+        if (!m_master->m_posting)
+            throw;
+        m_appliedMasterValues = masterValues();
+        m_rows.clear();
+        touchRows();
+        m_current = -1;
+        m_eof = true;
+        emit rowsReset();
+        emit currentChanged(m_current);
+        emit refreshFailed(error.message());
+        return;
+    }
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_eof = m_rows.isEmpty();
     emit rowsReset();

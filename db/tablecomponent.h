@@ -106,6 +106,10 @@ signals:
     void rowsInserted(int first, int last);
     void rowRemoved(int index);
     void refreshFailed(const QString &message);
+    // The automatic refresh found the server away (once per loss; it goes
+    // on trying at its interval), and found it again.
+    void connectionLost(const QString &message);
+    void connectionRestored();
 
 private:
     friend class BackgroundReader;
@@ -128,9 +132,12 @@ private:
     void autoRefresh();
     int sortColumn() const;
     void applyBackgroundRows(quint64 generation, RowSet &&set, const RowDiff &diff);
+    void backgroundReadLost(const QString &message);
+    void backgroundReadAnswered();
+    void reloadAfterReconnect();
+    bool placeRowBySortOrder();
     void applyRows(RowSet &&set, const RowDiff &diff);
     void checkBrowseMode();
-    void placeBySortOrder();
     void touchRows() { ++m_generation; }
 
     Connection *m_connection;
@@ -156,6 +163,10 @@ private:
     QList<QVariant> m_buffer;   // the row being edited or inserted
     QList<bool> m_modified;
     int m_insertedIndex = -1;
+
+    bool m_posting = false;        // post() is telling its listeners
+    bool m_reloadPending = false;  // reconnected while editing: re-read once back in browse
+    bool m_refreshLost = false;    // the automatic refresh has reported a lost server
 
     int m_refreshInterval = 0;
     quint64 m_generation = 0;   // grows with every local change of the rows

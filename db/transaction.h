@@ -1,34 +1,19 @@
 #pragma once
 
-#include "connection.h"
+class Connection;
 
-// A transaction on a connection that is rolled back unless committed, so an
-// error anywhere in between leaves the store as it was.
+// A transaction on a connection for the length of a scope: it is rolled
+// back unless commit() was reached, so an error thrown half-way leaves
+// nothing of it in the store.
 class Transaction
 {
 public:
-    explicit Transaction(Connection &connection) : m_connection(connection)
-    {
-        m_connection.execute(QStringLiteral("START TRANSACTION"));
-    }
-    ~Transaction()
-    {
-        if (!m_done) {
-            try {
-                m_connection.execute(QStringLiteral("ROLLBACK"));
-            } catch (...) {
-                // A lost connection rolls back by itself.
-            }
-        }
-    }
+    explicit Transaction(Connection &connection); // throws AppError
+    ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
 
-    void commit()
-    {
-        m_connection.execute(QStringLiteral("COMMIT"));
-        m_done = true;
-    }
+    void commit(); // throws AppError; the outcome of a commit lost on the way is unknown
 
 private:
     Connection &m_connection;

@@ -5,10 +5,14 @@
 #
 #   scripts/dbserver.sh start   start it (does nothing if it already runs)
 #   scripts/dbserver.sh stop    stop it
+#   scripts/dbserver.sh kill    end it at once, as a crash would (kill -9)
 #   scripts/dbserver.sh env     print the variables that point clients at it
 #
 # The folder (default .dbserver/ in the project, git-ignored) and the port
 # (default 3406) can be changed with FATTURAZIONE_DB_DIR / FATTURAZIONE_DB_PORT.
+# The server flushes InnoDB's log at every commit, so a committed invoice
+# survives a crash of the machine. FATTURAZIONE_DB_FAST_COMMIT=1 (the test
+# suite's setting, read at start) flushes it once a second instead.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,6 +39,11 @@ answers() {
 }
 
 write_config() {
+    local flush_log=1 doublewrite=1
+    if [ "${FATTURAZIONE_DB_FAST_COMMIT:-0}" = 1 ]; then
+        flush_log=2
+        doublewrite=0
+    fi
     mkdir -p "$dir/data" "$dir/tmp"
     cat >"$cnf" <<CNF
 [mariadbd]
@@ -49,8 +58,8 @@ log-error=$dir/mariadbd.err
 character-set-server=utf8mb4
 collation-server=utf8mb4_general_ci
 innodb_buffer_pool_size=256M
-innodb_flush_log_at_trx_commit=2
-innodb_doublewrite=0
+innodb_flush_log_at_trx_commit=$flush_log
+innodb_doublewrite=$doublewrite
 skip-log-bin
 [client]
 socket=$socket
@@ -104,15 +113,27 @@ stop() {
     kill -9 "$pid" 2>/dev/null || true
 }
 
+crash() {
+    running || return 0
+    local pid
+    pid=$(cat "$pidfile")
+    kill -9 "$pid" 2>/dev/null || true
+    for _ in $(seq 1 120); do
+        running || return 0
+        sleep 0.1
+    done
+}
+
 case "${1:-}" in
 start) start ;;
 stop) stop ;;
+kill) crash ;;
 env)
     echo "MYSQL_TCP_PORT=$port"
     echo "MYSQL_UNIX_PORT=$socket"
     ;;
 *)
-    echo "uso: $0 start|stop|env" >&2
+    echo "uso: $0 start|stop|kill|env" >&2
     exit 2
     ;;
 esac

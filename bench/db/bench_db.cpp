@@ -171,6 +171,10 @@ int main(int argc, char **argv)
     diz.Testata->setAutoRefreshInterval(0);
     diz.Testata->open();
     MYSQL *direct = Connection::openRaw(db.settings());
+    // Posting speed depends on how the server flushes its log at commit.
+    std::printf("server: innodb_flush_log_at_trx_commit=%s, innodb_doublewrite=%s\n",
+                qPrintable(db.scalar("SELECT @@innodb_flush_log_at_trx_commit")),
+                qPrintable(db.scalar("SELECT @@innodb_doublewrite")));
 
     for (int rows : sizes)
         benchReads(db, diz, direct, rows);

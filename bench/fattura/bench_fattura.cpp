@@ -100,6 +100,10 @@ int main(int argc, char **argv)
         TestDatabase db;
         TDiz diz;
         diz.deskTitle = QStringLiteral("A");
+        // The totals post the header: their speed depends on the log flush at commit.
+        std::printf("server: innodb_flush_log_at_trx_commit=%s, innodb_doublewrite=%s\n",
+                    qPrintable(db.scalar("SELECT @@innodb_flush_log_at_trx_commit")),
+                    qPrintable(db.scalar("SELECT @@innodb_doublewrite")));
 
         std::printf("%-36s %14s %18s\n", "", "calls/s", "statements/call");
         for (int lines : {10, 1000}) {

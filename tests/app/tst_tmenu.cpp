@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -45,6 +46,15 @@ class TestTMenu : public QObject
         return shown;
     }
 
+    // The private server: "kill" (as a crash) or "start".
+    static bool server(const char *command)
+    {
+        QProcess script;
+        script.setProcessChannelMode(QProcess::ForwardedChannels);
+        script.start(QStringLiteral("bash"), {QStringLiteral(DBSERVER_SCRIPT), QString::fromLatin1(command)});
+        return script.waitForFinished(120000) && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0;
+    }
+
     static bool screenButtonsEnabled(TMenu &menu)
     {
         bool all = true, none = true;
@@ -68,7 +78,11 @@ private slots:
         qputenv("MYSQL_TCP_PORT", QByteArray::number(TestDatabase::serverSettings().port));
     }
     void cleanupTestCase() { QDir::setCurrent(startDir); }
-    void cleanup() { QFile::remove(dir.filePath("ip.ini")); }
+    void cleanup()
+    {
+        QFile::remove(dir.filePath("ip.ini"));
+        QVERIFY(server("start")); // a failed test may have left it down
+    }
 
     void headingAndButtons()
     {
@@ -175,6 +189,68 @@ private slots:
         QVERIFY(!screenButtonsEnabled(menu));
         QVERIFY(diz.Clienti->isOpen());
         QVERIFY(!diz.Testa_Car->isOpen()); // the tables after the failing one stay closed
+    }
+
+    // After a restart of the server "Accedi" opens the dead connection
+    // again and the tables re-read their rows; on a live connection it
+    // still changes nothing.
+    void accediAfterARestartReconnects()
+    {
+        TestDatabase db;
+        writeIni("127.0.0.1\n" + db.name().toLatin1() + "\n");
+        TMenu menu;
+        TDiz diz;
+        menu.setDataModule(&diz);
+        menu.show();
+        QCOMPARE(pressAccedi(menu), QString());
+        QVERIFY(server("kill"));
+        QVERIFY(server("start"));
+        db.execute("INSERT INTO clienti (rag_soc) VALUES ('Rossi')");
+
+        QCOMPARE(pressAccedi(menu), QString());
+        QCOMPARE(diz.xml_conn.reconnectCount(), quint64(1));
+        QTRY_COMPARE(diz.Clienti->rowCount(), 1);
+        QVERIFY(screenButtonsEnabled(menu));
+
+        QSignalSpy reread(diz.Clienti, &TableComponent::rowsReset);
+        QCOMPARE(pressAccedi(menu), QString());
+        QCoreApplication::processEvents();
+        QCOMPARE(diz.xml_conn.reconnectCount(), quint64(1));
+        QCOMPARE(reread.count(), 0);
+    }
+
+    // The three refreshed tables all find the server gone: the user is told
+    // once per loss, and the refresh resumes by itself.
+    void lostServerIsToldOncePerLoss()
+    {
+        TestDatabase db;
+        writeIni("127.0.0.1\n" + db.name().toLatin1() + "\n");
+        TMenu menu;
+        TDiz diz;
+        menu.setDataModule(&diz);
+        menu.show();
+        QCOMPARE(pressAccedi(menu), QString());
+        for (TableComponent *table : {diz.Testata, diz.Testa_Car, diz.Detta_Car})
+            table->setAutoRefreshInterval(20);
+        QStringList shown;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->close();
+            }
+        });
+        watcher.start(20);
+        for (int loss = 1; loss <= 2; ++loss) {
+            QVERIFY(server("kill"));
+            QTRY_COMPARE(shown.size(), loss);
+            QTest::qWait(300); // every table has tried again meanwhile
+            QCOMPARE(shown.size(), loss);
+            QVERIFY2(shown.last().startsWith("Connessione al server persa: "), qPrintable(shown.last()));
+            QVERIFY(server("start"));
+            db.execute(QStringLiteral("INSERT INTO testata (id_invio) VALUES (%1)").arg(loss));
+            QTRY_COMPARE(diz.Testata->rowCount(), loss);
+        }
     }
 
     void closingTheMenuClosesTheTablesInOrder()

@@ -142,6 +142,55 @@ private slots:
         QCOMPARE(diz->xml_conn.statementCount() - before, quint64(1)); // the update, no re-read of lines
     }
 
+    // Whoever hears of a post (a detail following its master, a grid)
+    // finds the row posted and the table in browse state, whether the row
+    // kept its place or moved in the sort order.
+    void listenersOfAPostSeeThePostedRow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("keeps its place") << QStringLiteral("Bruni");
+        QTest::newRow("moves") << QStringLiteral("Zeta");
+    }
+    void listenersOfAPostSeeThePostedRow()
+    {
+        QFETCH(QString, name);
+        db->execute("INSERT INTO clienti (rag_soc) VALUES ('Bianchi'), ('Rossi')");
+        connectDiz();
+        TableComponent *c = diz->Clienti;
+        c->edit();
+        c->setText("rag_soc", name);
+        QStringList seen;
+        auto look = [&] { seen << QStringLiteral("%1 %2").arg(int(c->state())).arg(c->text("rag_soc")); };
+        connect(c, &TableComponent::stateChanged, this, look);
+        connect(c, &TableComponent::currentChanged, this, look);
+        connect(c, &TableComponent::rowsReset, this, look);
+        connect(c, &TableComponent::rowsChanged, this, look);
+        c->post();
+        QVERIFY(!seen.isEmpty());
+        const QString posted = QStringLiteral("%1 %2").arg(int(TableComponent::State::Browse)).arg(name);
+        for (const QString &heard : seen)
+            QCOMPARE(heard, posted);
+    }
+
+    // The header is saved even when its lines cannot be read again
+    // afterwards: that failure is told as a failed read, and no lines of
+    // another invoice are shown.
+    void failedReReadOfTheLinesIsNotAFailedSave()
+    {
+        db->execute("INSERT INTO testata (id_invio) VALUES (1)");
+        db->execute("INSERT INTO dettaglio (id_invio, prog) VALUES (1, 1)");
+        connectDiz();
+        QSignalSpy failed(diz->Detta, &TableComponent::refreshFailed);
+        diz->Testata->append();
+        db->execute("RENAME TABLE dettaglio TO dettaglio_via");
+        diz->Testata->post();
+        QCOMPARE(diz->Testata->state(), TableComponent::State::Browse);
+        QCOMPARE(db->scalar("SELECT COUNT(*) FROM testata"), QStringLiteral("2"));
+        QCOMPARE(failed.count(), 1);
+        QVERIFY2(failed.first().first().toString().contains("dettaglio"), qPrintable(failed.first().first().toString()));
+        QCOMPARE(diz->Detta->rowCount(), 0);
+    }
+
     void queryExecutesAndTheMasterCanChange()
     {
         db->execute("INSERT INTO testata (id_invio) VALUES (1), (2)");

@@ -36,6 +36,7 @@ TestDatabase::TestDatabase(const QString &name)
     m_admin.execute(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(m_name));
     m_admin.execute(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb4").arg(m_name));
     m_admin.execute(QStringLiteral("USE `%1`").arg(m_name));
+    m_admin.setDatabase(m_name); // and again after a reconnection
     QFile schema(QStringLiteral(STORE_SCHEMA_FILE));
     if (!schema.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Schema non leggibile: ") + schema.fileName());
@@ -75,7 +76,7 @@ void TestDatabase::execute(const QString &sql) { m_admin.execute(sql); }
 
 QString TestDatabase::scalar(const QString &sql)
 {
-    RowSet set = readRowSet(m_admin.handle(), sql, m_admin.maxBytesPerChar());
+    const RowSet set = m_admin.select(sql);
     if (set.rows.isEmpty() || set.rows.first().isNull(0))
         return QString();
     return QString::fromUtf8(set.rows.first().bytes(0));
