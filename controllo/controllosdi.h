@@ -16,6 +16,12 @@ namespace ControlloSdi {
 
 constexpr qint64 kMaxFileBytes = 5 * 1024 * 1024;
 
+// Asked before a file with problems is handed to the transmission service.
+inline QString sendAnywayQuestion()
+{
+    return QStringLiteral("La fattura non supera il Controllo SdI: inviare comunque?");
+}
+
 // Throws AppError when the file cannot be read.
 SdiProblems checkFile(const QString &path);
 // The file's bytes under its name (the name without folder is checked).

@@ -17,3 +17,8 @@ struct SdiProblem
 };
 
 using SdiProblems = QList<SdiProblem>;
+
+// The problems one per line, each with its line in the file when known
+// ("00422: ... (/p:FatturaElettronica/...), riga 80"): the text of the
+// dialog that follows a write.
+QString sdiProblemsText(const SdiProblems &problems);

@@ -79,6 +79,8 @@ private slots:
         QCOMPARE(taxable->path,
                  u"/p:FatturaElettronica/FatturaElettronicaBody[1]/DatiBeniServizi/DatiRiepilogo/ImponibileImporto"_s);
         QVERIFY(taxable->line > 0);
+        QVERIFY(sdiProblemsText(problems).contains(
+            u"/DatiRiepilogo/ImponibileImporto), riga %1"_s.arg(taxable->line)));
     }
 
     void brokenFiles_data()
