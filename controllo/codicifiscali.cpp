@@ -12,7 +12,7 @@ int digitValue(QChar c)
 // Value of a character of the fiscal code in an odd (1st, 3rd, ...) place.
 int oddValue(QChar c)
 {
-    static const int values[26] = {1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18,
+    static const int values[26] = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18,
                                    20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
     const int index = c.isDigit() ? digitValue(c) : c.unicode() - u'A';
     return values[index];
@@ -52,8 +52,8 @@ bool isValidFiscalCode(QStringView text)
 {
     if (text.size() == 11)
         return isValidVatNumber(text);
-    static const QRegularExpression form(QStringLiteral(
-        "^[A-Z]{6}[0-9LMNPQRSTUV]{2}[ABCDEHLMPRST][0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{3}[A-Z]$"));
+    static const QRegularExpression form(
+        QStringLiteral("^[A-Z]{6}[0-9LMNPQRSTUV]{2}[ABCDEHLMPRST][0-9LMNPQRSTUV]{2}[A-Z][0-9LMNPQRSTUV]{3}[A-Z]$"));
     if (!form.match(text.toString()).hasMatch())
         return false;
     int sum = 0;

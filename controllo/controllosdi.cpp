@@ -17,10 +17,10 @@ void collectParseError(void *userData, xmlErrorPtr error)
     auto *problems = static_cast<SdiProblems *>(userData);
     if (!error || error->level == XML_ERR_WARNING)
         return;
-    problems->append({QStringLiteral("00200"),
-                      QStringLiteral("File non conforme al formato XML: ") +
-                          QString::fromUtf8(error->message).trimmed(),
-                      QString(), error->line});
+    problems->append(
+        {QStringLiteral("00200"),
+         QStringLiteral("File non conforme al formato XML: ") + QString::fromUtf8(error->message).trimmed(), QString(),
+         error->line});
 }
 
 // The document as libxml2 reads it, without DTDs, entities or network.
@@ -63,8 +63,7 @@ SdiProblems checkFile(const QString &path)
     if (file.size() > kMaxFileBytes) {
         SdiProblems problems = checkFileName(QFileInfo(path).fileName());
         problems.append({QStringLiteral("00003"),
-                         QStringLiteral("Il file di %1 byte supera il limite di 5 MB").arg(file.size()), QString(),
-                         0});
+                         QStringLiteral("Il file di %1 byte supera il limite di 5 MB").arg(file.size()), QString(), 0});
         return problems;
     }
     return checkBytes(file.readAll(), QFileInfo(path).fileName());
@@ -75,7 +74,8 @@ SdiProblems checkBytes(const QByteArray &bytes, const QString &fileName)
     SdiProblems problems = checkFileName(QFileInfo(fileName).fileName());
     if (bytes.size() > kMaxFileBytes) {
         problems.append({QStringLiteral("00003"),
-                         QStringLiteral("Il file di %1 byte supera il limite di 5 MB").arg(bytes.size()), QString(), 0});
+                         QStringLiteral("Il file di %1 byte supera il limite di 5 MB").arg(bytes.size()), QString(),
+                         0});
         return problems;
     }
     xmlDocPtr document = parse(bytes, &problems);

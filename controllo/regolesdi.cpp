@@ -233,8 +233,7 @@ private:
         if (xmlNodePtr numberNode = child(document, "Numero")) {
             const QString value = text(numberNode);
             if (std::none_of(value.begin(), value.end(), [](QChar c) { return c.isDigit(); }))
-                report("00425",
-                       QStringLiteral("Il numero del documento '%1' non contiene alcuna cifra").arg(value),
+                report("00425", QStringLiteral("Il numero del documento '%1' non contiene alcuna cifra").arg(value),
                        numberNode);
         }
 
@@ -260,9 +259,8 @@ private:
                        rateNode);
             if (cents(*rate) != 0 && natureNode && documentType != QLatin1String("TD16"))
                 report(unexpectedCode,
-                       QStringLiteral("Natura '%1' %2 con AliquotaIVA %3 diversa da zero").arg(text(natureNode),
-                                                                                              QString::fromUtf8(what),
-                                                                                              text(rateNode)),
+                       QStringLiteral("Natura '%1' %2 con AliquotaIVA %3 diversa da zero")
+                           .arg(text(natureNode), QString::fromUtf8(what), text(rateNode)),
                        natureNode);
             const QString nature = text(natureNode);
             if (genericNatureRefused &&

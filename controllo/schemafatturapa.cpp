@@ -100,7 +100,7 @@ SdiProblems SchemaFatturaPA::validate(xmlDocPtr document) const
     const int result = xmlSchemaValidateDoc(context, document);
     xmlSchemaFreeValidCtxt(context);
     if (result != 0 && problems.isEmpty())
-        problems.append({QStringLiteral("00200"), QStringLiteral("File non conforme allo schema FatturaPA 1.2.3"),
-                         QString(), 0});
+        problems.append(
+            {QStringLiteral("00200"), QStringLiteral("File non conforme allo schema FatturaPA 1.2.3"), QString(), 0});
     return problems;
 }

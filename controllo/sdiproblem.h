@@ -7,10 +7,10 @@
 // the SdI's error code, an Italian text, and where it is in the file.
 struct SdiProblem
 {
-    QString code;    // "00200" (schema), "00422", "00001" (file name) ...
-    QString text;    // Italian, for the user
-    QString path;    // element path, such as /p:FatturaElettronica/FatturaElettronicaBody[1]/...; empty for the file
-    int line = 0;    // line in the file; 0 when not known
+    QString code; // "00200" (schema), "00422", "00001" (file name) ...
+    QString text; // Italian, for the user
+    QString path; // element path, such as /p:FatturaElettronica/FatturaElettronicaBody[1]/...; empty for the file
+    int line = 0; // line in the file; 0 when not known
 
     // "CODE: text (path)", the form of the dialog and the command line.
     QString toString() const;

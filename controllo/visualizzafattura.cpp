@@ -52,8 +52,9 @@ xsltSecurityPrefsPtr lockedDown()
 {
     static xsltSecurityPrefsPtr prefs = [] {
         xsltSecurityPrefsPtr p = xsltNewSecurityPrefs();
-        for (xsltSecurityOption option : {XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY,
-                                          XSLT_SECPREF_READ_NETWORK, XSLT_SECPREF_WRITE_NETWORK})
+        for (xsltSecurityOption option :
+             {XSLT_SECPREF_READ_FILE, XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY, XSLT_SECPREF_READ_NETWORK,
+              XSLT_SECPREF_WRITE_NETWORK})
             xsltSetSecurityPrefs(p, option, xsltSecurityForbid);
         return p;
     }();
@@ -108,10 +109,10 @@ QByteArray html(const QString &xmlPath)
 QString writeHtml(const QString &xmlPath, const QString &htmlPath)
 {
     const QByteArray text = html(xmlPath);
-    const QString target = htmlPath.isEmpty()
-                               ? QDir(QDir::tempPath()).filePath(QFileInfo(xmlPath).completeBaseName() +
-                                                                 QStringLiteral(".html"))
-                               : htmlPath;
+    const QString target =
+        htmlPath.isEmpty()
+            ? QDir(QDir::tempPath()).filePath(QFileInfo(xmlPath).completeBaseName() + QStringLiteral(".html"))
+            : htmlPath;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         throw AppError(QStringLiteral("Impossibile scrivere il file '%1': %2").arg(target, out.errorString()));

@@ -20,7 +20,8 @@ const QList<FatturaCode> &natureCodes()
         {u"N4"_s, u"Esenti"_s},
         {u"N5"_s, u"Regime del margine/IVA non esposta in fattura"_s},
         {u"N6.1"_s, u"Inversione contabile - cessione di rottami e altri materiali di recupero"_s},
-        {u"N6.2"_s, u"Inversione contabile - cessione di oro e argento ai sensi della legge 7/2000 nonché di oreficeria usata ad OPO"_s},
+        {u"N6.2"_s,
+         u"Inversione contabile - cessione di oro e argento ai sensi della legge 7/2000 nonché di oreficeria usata ad OPO"_s},
         {u"N6.3"_s, u"Inversione contabile - subappalto nel settore edile"_s},
         {u"N6.4"_s, u"Inversione contabile - cessione di fabbricati"_s},
         {u"N6.5"_s, u"Inversione contabile - cessione di telefoni cellulari"_s},
@@ -28,7 +29,8 @@ const QList<FatturaCode> &natureCodes()
         {u"N6.7"_s, u"Inversione contabile - prestazioni comparto edile e settori connessi"_s},
         {u"N6.8"_s, u"Inversione contabile - operazioni settore energetico"_s},
         {u"N6.9"_s, u"Inversione contabile - altri casi"_s},
-        {u"N7"_s, u"IVA assolta in altro stato UE (prestazione di servizi di telecomunicazioni, tele-radiodiffusione ed elettronici ex art. 7-octies lett. a, b, art. 74-sexies DPR 633/72)"_s},
+        {u"N7"_s,
+         u"IVA assolta in altro stato UE (prestazione di servizi di telecomunicazioni, tele-radiodiffusione ed elettronici ex art. 7-octies lett. a, b, art. 74-sexies DPR 633/72)"_s},
     };
     return list;
 }
@@ -46,7 +48,8 @@ const QList<FatturaCode> &documentTypes()
         {u"TD17"_s, u"Integrazione/autofattura per acquisto servizi dall'estero"_s},
         {u"TD18"_s, u"Integrazione per acquisto di beni intracomunitari"_s},
         {u"TD19"_s, u"Integrazione/autofattura per acquisto di beni ex art.17 c.2 DPR 633/72"_s},
-        {u"TD20"_s, u"Autofattura per regolarizzazione e integrazione delle fatture (ex art. 6 c.9-bis d.lgs. 471/97 o art.46 c.5 D.L. 331/93)"_s},
+        {u"TD20"_s,
+         u"Autofattura per regolarizzazione e integrazione delle fatture (ex art. 6 c.9-bis d.lgs. 471/97 o art.46 c.5 D.L. 331/93)"_s},
         {u"TD21"_s, u"Autofattura per splafonamento"_s},
         {u"TD22"_s, u"Estrazione beni da Deposito IVA"_s},
         {u"TD23"_s, u"Estrazione beni da Deposito IVA con versamento dell'IVA"_s},
@@ -55,7 +58,8 @@ const QList<FatturaCode> &documentTypes()
         {u"TD26"_s, u"Cessione di beni ammortizzabili e per passaggi interni (ex art.36 DPR 633/72)"_s},
         {u"TD27"_s, u"Fattura per autoconsumo o per cessioni gratuite senza rivalsa"_s},
         {u"TD28"_s, u"Acquisti da San Marino con IVA (fattura cartacea)"_s},
-        {u"TD29"_s, u"Comunicazione per omessa o irregolare fatturazione da parte del cedente/prestatore italiano (art. 6, comma 8, D.Lgs. 471/97)"_s},
+        {u"TD29"_s,
+         u"Comunicazione per omessa o irregolare fatturazione da parte del cedente/prestatore italiano (art. 6, comma 8, D.Lgs. 471/97)"_s},
     };
     return list;
 }
@@ -71,12 +75,15 @@ const QList<FatturaCode> &taxRegimes()
         {u"RF07"_s, u"Editoria (art. 74, c.1, D.P.R. 633/1972)"_s},
         {u"RF08"_s, u"Gestione di servizi di telefonia pubblica (art. 74, c.1, D.P.R. 633/1972)"_s},
         {u"RF09"_s, u"Rivendita di documenti di trasporto pubblico e di sosta (art. 74, c.1, D.P.R. 633/1972)"_s},
-        {u"RF10"_s, u"Intrattenimenti, giochi e altre attività di cui alla tariffa allegata al D.P.R. 640/72 (art. 74, c.6, D.P.R. 633/1972)"_s},
+        {u"RF10"_s,
+         u"Intrattenimenti, giochi e altre attività di cui alla tariffa allegata al D.P.R. 640/72 (art. 74, c.6, D.P.R. 633/1972)"_s},
         {u"RF11"_s, u"Agenzie di viaggi e turismo (art. 74-ter, D.P.R. 633/1972)"_s},
         {u"RF12"_s, u"Agriturismo (art. 5, c.2, L. 413/1991)"_s},
         {u"RF13"_s, u"Vendite a domicilio (art. 25-bis, c.6, D.P.R. 600/1973)"_s},
-        {u"RF14"_s, u"Rivendita di beni usati, di oggetti d’arte, d’antiquariato o da collezione (art. 36, D.L. 41/1995)"_s},
-        {u"RF15"_s, u"Agenzie di vendite all’asta di oggetti d’arte, antiquariato o da collezione (art. 40-bis, D.L. 41/1995)"_s},
+        {u"RF14"_s,
+         u"Rivendita di beni usati, di oggetti d’arte, d’antiquariato o da collezione (art. 36, D.L. 41/1995)"_s},
+        {u"RF15"_s,
+         u"Agenzie di vendite all’asta di oggetti d’arte, antiquariato o da collezione (art. 40-bis, D.L. 41/1995)"_s},
         {u"RF16"_s, u"IVA per cassa P.A. (art. 6, c.5, D.P.R. 633/1972)"_s},
         {u"RF17"_s, u"IVA per cassa (art. 32-bis, D.L. 83/2012)"_s},
         {u"RF18"_s, u"Altro"_s},

@@ -73,14 +73,13 @@ private slots:
     void firstBodyOfALotIsNamed()
     {
         const SdiProblems problems = ControlloSdi::checkFile(QStringLiteral(EXAMPLES_DIR "/IT01234567890_FPR03.xml"));
-        const auto taxable = std::find_if(problems.begin(), problems.end(),
-                                          [](const SdiProblem &p) { return p.code == u"00422"; });
+        const auto taxable =
+            std::find_if(problems.begin(), problems.end(), [](const SdiProblem &p) { return p.code == u"00422"; });
         QVERIFY(taxable != problems.end());
         QCOMPARE(taxable->path,
                  u"/p:FatturaElettronica/FatturaElettronicaBody[1]/DatiBeniServizi/DatiRiepilogo/ImponibileImporto"_s);
         QVERIFY(taxable->line > 0);
-        QVERIFY(sdiProblemsText(problems).contains(
-            u"/DatiRiepilogo/ImponibileImporto), riga %1"_s.arg(taxable->line)));
+        QVERIFY(sdiProblemsText(problems).contains(u"/DatiRiepilogo/ImponibileImporto), riga %1"_s.arg(taxable->line)));
     }
 
     void brokenFiles_data()
@@ -100,13 +99,14 @@ private slots:
         row("clean invoice", {}, {});
         row("schema: currency missing", {u"<Divisa>EUR</Divisa>\n"_s, u""_s}, {u"00200"_s});
         row("not well-formed", {u"</p:FatturaElettronica>"_s, u""_s}, {u"00200"_s});
-        row("00400 zero-rate line without nature", {u"<Natura>N3.1</Natura>\n</DettaglioLinee>"_s, u"</DettaglioLinee>"_s},
-            {u"00400"_s, u"00422"_s});
+        row("00400 zero-rate line without nature",
+            {u"<Natura>N3.1</Natura>\n</DettaglioLinee>"_s, u"</DettaglioLinee>"_s}, {u"00400"_s, u"00422"_s});
         row("00401 nature on a taxed line", {line1Rate, line1Rate + u"\n<Natura>N4</Natura>"_s},
             {u"00401"_s, u"00422"_s});
         row("00429 zero-rate summary without nature",
             {u"<Natura>N3.1</Natura>\n<ImponibileImporto>"_s, u"<ImponibileImporto>"_s}, {u"00422"_s, u"00429"_s});
-        row("00430 nature on a taxed summary", {summary1Rate, u"<AliquotaIVA>22.00</AliquotaIVA>\n<Natura>N4</Natura>\n<ImponibileImporto>"_s},
+        row("00430 nature on a taxed summary",
+            {summary1Rate, u"<AliquotaIVA>22.00</AliquotaIVA>\n<Natura>N4</Natura>\n<ImponibileImporto>"_s},
             {u"00422"_s, u"00430"_s});
         row("00419 a rate of the lines without summary",
             {line1Rate, u"<PrezzoTotale>90.00</PrezzoTotale>\n<AliquotaIVA>10.00</AliquotaIVA>"_s},
@@ -118,25 +118,28 @@ private slots:
              u"<Imposta>19.80</Imposta>"_s, u"<Imposta>20.24</Imposta>"_s},
             {u"00422"_s});
         row("rounding belongs to the taxable amount",
-            {summary1Rate, u"<AliquotaIVA>22.00</AliquotaIVA>\n<Arrotondamento>1.50</Arrotondamento>\n<ImponibileImporto>"_s,
+            {summary1Rate,
+             u"<AliquotaIVA>22.00</AliquotaIVA>\n<Arrotondamento>1.50</Arrotondamento>\n<ImponibileImporto>"_s,
              u"<ImponibileImporto>90.00</ImponibileImporto>"_s, u"<ImponibileImporto>91.50</ImponibileImporto>"_s,
              u"<Imposta>19.80</Imposta>"_s, u"<Imposta>20.13</Imposta>"_s},
             {});
         row("charges are part of the line totals, not added",
-            {summary1Rate, u"<AliquotaIVA>22.00</AliquotaIVA>\n<SpeseAccessorie>5.00</SpeseAccessorie>\n<ImponibileImporto>"_s},
+            {summary1Rate,
+             u"<AliquotaIVA>22.00</AliquotaIVA>\n<SpeseAccessorie>5.00</SpeseAccessorie>\n<ImponibileImporto>"_s},
             {});
         row("00423 line total not price times quantity",
             {u"<PrezzoTotale>90.00</PrezzoTotale>"_s, u"<PrezzoTotale>100.00</PrezzoTotale>"_s},
             {u"00422"_s, u"00423"_s});
-        row("discount as an amount per unit",
-            {u"<Percentuale>10.00</Percentuale>"_s, u"<Importo>2.50</Importo>"_s}, {});
+        row("discount as an amount per unit", {u"<Percentuale>10.00</Percentuale>"_s, u"<Importo>2.50</Importo>"_s},
+            {});
         row("00423 surcharge taken for a discount", {u"<Tipo>SC</Tipo>"_s, u"<Tipo>MG</Tipo>"_s}, {u"00423"_s});
         row("00424 rate as a fraction",
             {line1Rate, u"<PrezzoTotale>90.00</PrezzoTotale>\n<AliquotaIVA>0.22</AliquotaIVA>"_s},
             {u"00419"_s, u"00422"_s, u"00424"_s});
         row("00425 number without digits", {u"<Numero>FT/12</Numero>"_s, u"<Numero>FT/AB</Numero>"_s}, {u"00425"_s});
         row("00427 six-character code on a private invoice",
-            {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s, u"<CodiceDestinatario>ABC123</CodiceDestinatario>"_s},
+            {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s,
+             u"<CodiceDestinatario>ABC123</CodiceDestinatario>"_s},
             {u"00427"_s});
         row("00427 seven-character code on a public-administration invoice",
             {u"versione=\"FPR12\""_s, u"versione=\"FPA12\""_s, u"<FormatoTrasmissione>FPR12"_s,
@@ -144,10 +147,12 @@ private slots:
             {u"00427"_s});
         row("00428 format other than the version", {u"versione=\"FPR12\""_s, u"versione=\"FPA12\""_s}, {u"00428"_s});
         row("00313 XXXXXXX for an Italian customer",
-            {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s, u"<CodiceDestinatario>XXXXXXX</CodiceDestinatario>"_s},
+            {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s,
+             u"<CodiceDestinatario>XXXXXXX</CodiceDestinatario>"_s},
             {u"00313"_s});
         row("XXXXXXX for a customer abroad",
-            {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s, u"<CodiceDestinatario>XXXXXXX</CodiceDestinatario>"_s,
+            {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s,
+             u"<CodiceDestinatario>XXXXXXX</CodiceDestinatario>"_s,
              u"<IdPaese>IT</IdPaese>\n<IdCodice>09876543217</IdCodice>"_s,
              u"<IdPaese>FR</IdPaese>\n<IdCodice>09876543210</IdCodice>"_s},
             {});
@@ -167,12 +172,13 @@ private slots:
             {u"<IdCodice>01234567897</IdCodice>"_s, u"<IdCodice>01234567890</IdCodice>"_s}, {u"00301"_s});
         row("00305 customer VAT number with a wrong check digit",
             {u"<IdCodice>09876543217</IdCodice>"_s, u"<IdCodice>09876543210</IdCodice>"_s}, {u"00305"_s});
-        row("00306 customer fiscal code with a wrong check character",
-            {u"RSSMRA80A01H501U"_s, u"RSSMRA80A01H501X"_s}, {u"00306"_s});
+        row("00306 customer fiscal code with a wrong check character", {u"RSSMRA80A01H501U"_s, u"RSSMRA80A01H501X"_s},
+            {u"00306"_s});
         row("00001 progressive of four characters", {}, {u"00001"_s}, u"IT01234567897_0001.xml"_s);
         row("00001 no country prefix", {}, {u"00001"_s}, u"01234567897_00001.xml"_s);
         row("00003 file above 5 MB",
-            {u"</p:FatturaElettronica>"_s, u"</p:FatturaElettronica>\n<!--"_s + QString(5 * 1024 * 1024, u'x') + u"-->"_s},
+            {u"</p:FatturaElettronica>"_s,
+             u"</p:FatturaElettronica>\n<!--"_s + QString(5 * 1024 * 1024, u'x') + u"-->"_s},
             {u"00003"_s});
     }
 

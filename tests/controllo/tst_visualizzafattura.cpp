@@ -18,10 +18,10 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("recipientLabel");
         QTest::addColumn<QString>("customer");
-        QTest::newRow("public administration") << u"IT01234567890_FPA01.xml"_s
-                                               << u"Codice Amministrazione destinataria"_s << u"AMMINISTRAZIONE BETA"_s;
-        QTest::newRow("private recipient") << u"IT01234567890_FPR01.xml"_s << u"Codice identificativo destinatario"_s
-                                           << u"DITTA BETA"_s;
+        QTest::newRow("public administration")
+            << u"IT01234567890_FPA01.xml"_s << u"Codice Amministrazione destinataria"_s << u"AMMINISTRAZIONE BETA"_s;
+        QTest::newRow("private recipient")
+            << u"IT01234567890_FPR01.xml"_s << u"Codice identificativo destinatario"_s << u"DITTA BETA"_s;
     }
 
     void transformsWithTheStylesheetOfItsKind()

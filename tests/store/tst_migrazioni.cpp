@@ -55,7 +55,8 @@ private slots:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("column");
         for (const char *column : {"natura", "natura2", "natura3", "natura4"})
-            QTest::newRow(qPrintable(u"testata."_s + QLatin1StringView(column))) << u"testata"_s << QString::fromLatin1(column);
+            QTest::newRow(qPrintable(u"testata."_s + QLatin1StringView(column)))
+                << u"testata"_s << QString::fromLatin1(column);
         QTest::newRow("dettaglio.natura") << u"dettaglio"_s << u"natura"_s;
         QTest::newRow("test_car.natura") << u"test_car"_s << u"natura"_s;
         QTest::newRow("test_car.natura2") << u"test_car"_s << u"natura2"_s;

@@ -37,8 +37,11 @@ void makeSound(InvoiceRows &rows, bool publicAdministration)
         return;
     }
     // A discount amount counts per unit: the discounted line sells one unit.
-    rows.apply({{"testata.p_iva", "09876543217"}, {"testata.cod_fis", "09876543217"}, {"testata.natura2", "N2.2"},
-                {"dettaglio.quantita", "1,00"}, {"dettaglio.prezzo_unit", "200,00"}});
+    rows.apply({{"testata.p_iva", "09876543217"},
+                {"testata.cod_fis", "09876543217"},
+                {"testata.natura2", "N2.2"},
+                {"dettaglio.quantita", "1,00"},
+                {"dettaglio.prezzo_unit", "200,00"}});
     rows.lines[2][u"natura"_s] = u"N2.2"_s;
 }
 
