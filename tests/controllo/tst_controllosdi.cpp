@@ -136,6 +136,16 @@ private slots:
         row("00424 rate as a fraction",
             {line1Rate, u"<PrezzoTotale>90.00</PrezzoTotale>\n<AliquotaIVA>0.22</AliquotaIVA>"_s},
             {u"00419"_s, u"00422"_s, u"00424"_s});
+        const QString fund = u"<Numero>FT/12</Numero>\n<DatiCassaPrevidenziale>\n<TipoCassa>TC22</TipoCassa>\n"
+                             "<AlCassa>4.00</AlCassa>\n<ImportoContributoCassa>3.60</ImportoContributoCassa>\n"
+                             "<AliquotaIVA>%1</AliquotaIVA>\n</DatiCassaPrevidenziale>"_s;
+        row("pension fund contribution in the taxable amount",
+            {u"<Numero>FT/12</Numero>"_s, fund.arg(u"22.00"_s), u"<ImponibileImporto>90.00</ImponibileImporto>"_s,
+             u"<ImponibileImporto>93.60</ImponibileImporto>"_s, u"<Imposta>19.80</Imposta>"_s,
+             u"<Imposta>20.59</Imposta>"_s},
+            {});
+        row("00413 zero-rate pension fund without nature", {u"<Numero>FT/12</Numero>"_s, fund.arg(u"0.00"_s)},
+            {u"00413"_s});
         row("00425 number without digits", {u"<Numero>FT/12</Numero>"_s, u"<Numero>FT/AB</Numero>"_s}, {u"00425"_s});
         row("00427 six-character code on a private invoice",
             {u"<CodiceDestinatario>ABC1234</CodiceDestinatario>"_s,
