@@ -184,8 +184,20 @@ int controlla(Context &context, const QStringList &args)
     const Options options = parseOptions(args, {}, {});
     if (options.positional.isEmpty())
         throw UsageFailure(QStringLiteral("Indicare almeno un file XML da controllare"));
+    // A folder stands for the FatturaPA files in it.
+    QStringList files;
+    for (const QString &argument : options.positional) {
+        const QDir folder(argument);
+        if (!QFileInfo(argument).isDir()) {
+            files << argument;
+            continue;
+        }
+        for (const QString &name : folder.entryList({QStringLiteral("*.xml"), QStringLiteral("*.XML")}, QDir::Files,
+                                                    QDir::Name))
+            files << folder.filePath(name);
+    }
     int code = Success;
-    for (const QString &file : options.positional) {
+    for (const QString &file : std::as_const(files)) {
         try {
             const SdiProblems problems = ControlloSdi::checkFile(file);
             for (const SdiProblem &problem : problems)
@@ -235,8 +247,9 @@ const QList<Command> &commands()
          },
          stampa},
         {QStringLiteral("controlla"), QStringLiteral("controlla FILE..."),
-         QStringLiteral("Controllo SdI dei file XML FatturaPA: stampa un problema per riga (FILE: CODICE: testo "
-                        "(percorso)); esito 0 se tutti i file sono corretti, 1 altrimenti."),
+         QStringLiteral("Controllo SdI dei file XML FatturaPA (di una cartella, i suoi file .xml): stampa un problema "
+                        "per riga (FILE: CODICE: testo (percorso)); esito 0 se tutti i file sono corretti, 1 "
+                        "altrimenti."),
          false, nullptr, controlla, false},
         {QStringLiteral("visualizza"), QStringLiteral("visualizza FILE [--html OUT]"),
          QStringLiteral("Trasforma il file XML FatturaPA con il foglio di stile dell'Agenzia delle Entrate e lo apre "

@@ -175,13 +175,19 @@ private slots:
             QVERIFY(!r.err.isEmpty());
     }
 
-    void controllaPassesACleanFileUnderItsName()
+    void controllaPassesACleanFileOrFolder()
     {
         const QString named = dir->filePath("IT01234567897_00001.xml");
         QVERIFY(QFile::copy(QStringLiteral(CLEAN_INVOICE), named));
-        const Run r = run({"controlla", named});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QString());
+        for (const QString &argument : {named, dir->path()}) { // the file, or the folder holding it
+            const Run r = run({"controlla", argument});
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, QString());
+        }
+        QVERIFY(QFile::copy(QStringLiteral(EXAMPLES_DIR "/IT01234567890_FPR01.xml"), dir->filePath("IT01234567890_FPR01.xml")));
+        const Run folder = run({"controlla", dir->path()});
+        QCOMPARE(folder.code, 1);
+        QVERIFY2(folder.out.startsWith(dir->filePath("IT01234567890_FPR01.xml: 00300: ")), qPrintable(folder.out));
     }
 
     void visualizzaWritesTheHtml()
