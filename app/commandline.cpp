@@ -6,12 +6,15 @@
 #include "tdiz.h"
 #include "tst_fatt.h"
 
+#include "controllo/controllosdi.h"
+#include "controllo/visualizzafattura.h"
 #include "fattura/generaxml.h"
 #include "fattura/totali.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QProcess>
 #include <QTextStream>
 
 #include <functional>
@@ -35,6 +38,8 @@ struct Command
     bool gui;
     std::function<bool(const QStringList &)> showsWindow;
     std::function<int(Context &, const QStringList &)> run;
+    // Commands on files alone do without ip.ini and the store.
+    bool needsStore = true;
 };
 
 class UsageFailure : public std::exception
@@ -74,7 +79,7 @@ QString helpText()
 {
     QString text = QStringLiteral("Uso: fatturazione [COMANDO] [ARGOMENTI]\n"
                                   "Senza comando apre il menu principale.\n"
-                                  "Ogni comando legge ip.ini dalla cartella corrente e lavora sull'archivio fatture.\n\n"
+                                  "I comandi sulle fatture leggono ip.ini dalla cartella corrente e lavorano sull'archivio fatture.\n\n"
                                   "Comandi:\n");
     for (const Command &command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(command.usage, command.description);
@@ -172,6 +177,55 @@ int stampa(Context &context, const QStringList &args)
     return Success;
 }
 
+// One line per problem, "FILE: CODE: text (path)"; Success only when every
+// file is clean.
+int controlla(Context &context, const QStringList &args)
+{
+    const Options options = parseOptions(args, {}, {});
+    if (options.positional.isEmpty())
+        throw UsageFailure(QStringLiteral("Indicare almeno un file XML da controllare"));
+    // A folder stands for the FatturaPA files in it.
+    QStringList files;
+    for (const QString &argument : options.positional) {
+        const QDir folder(argument);
+        if (!QFileInfo(argument).isDir()) {
+            files << argument;
+            continue;
+        }
+        for (const QString &name : folder.entryList({QStringLiteral("*.xml"), QStringLiteral("*.XML")}, QDir::Files,
+                                                    QDir::Name))
+            files << folder.filePath(name);
+    }
+    int code = Success;
+    for (const QString &file : std::as_const(files)) {
+        try {
+            const SdiProblems problems = ControlloSdi::checkFile(file);
+            for (const SdiProblem &problem : problems)
+                context.out << file << ": " << problem.toString() << '\n';
+            if (!problems.isEmpty())
+                code = Failure;
+        } catch (const AppError &error) {
+            context.err << file << ": " << error.message() << '\n';
+            code = Failure;
+        }
+    }
+    return code;
+}
+
+int visualizza(Context &context, const QStringList &args)
+{
+    const Options options = parseOptions(args, {}, {QStringLiteral("--html")});
+    if (options.positional.size() != 1)
+        throw UsageFailure(QStringLiteral("Indicare un solo file XML da visualizzare"));
+    const QString html =
+        VisualizzaFattura::writeHtml(options.positional.first(), options.values.value(QStringLiteral("--html")));
+    context.out << html << '\n';
+    if (!options.values.contains(QStringLiteral("--html")) &&
+        !QProcess::startDetached(QStringLiteral("xdg-open"), {html}))
+        context.err << QStringLiteral("Browser non disponibile: aprire il file %1\n").arg(html);
+    return Success;
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> list = {
@@ -192,6 +246,15 @@ const QList<Command> &commands()
              }
          },
          stampa},
+        {QStringLiteral("controlla"), QStringLiteral("controlla FILE..."),
+         QStringLiteral("Controllo SdI dei file XML FatturaPA (di una cartella, i suoi file .xml): stampa un problema "
+                        "per riga (FILE: CODICE: testo (percorso)); esito 0 se tutti i file sono corretti, 1 "
+                        "altrimenti."),
+         false, nullptr, controlla, false},
+        {QStringLiteral("visualizza"), QStringLiteral("visualizza FILE [--html OUT]"),
+         QStringLiteral("Trasforma il file XML FatturaPA con il foglio di stile dell'Agenzia delle Entrate e lo apre "
+                        "nel browser; con --html scrive la pagina nel file OUT senza aprirla."),
+         false, nullptr, visualizza, false},
     };
     return list;
 }
@@ -225,6 +288,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return UsageError;
     }
     try {
+        if (!command->needsStore) {
+            TDiz unconnected;
+            Context context{unconnected, out, err};
+            return command->run(context, arguments.mid(2));
+        }
         const std::optional<IpIni> ini = IpIni::read(QDir::currentPath());
         if (!ini) {
             err << QStringLiteral("File ip.ini non trovato nella cartella corrente (%1)\n").arg(QDir::currentPath());

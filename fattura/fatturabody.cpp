@@ -74,6 +74,12 @@ bool isPositive(const QString &xmlNumber)
     return readWrittenNumber(xmlNumber) > 0;
 }
 
+// The kinds of document reference in the order the file carries them.
+const QStringList kReferenceKinds = {u"DatiOrdineAcquisto"_s, u"DatiContratto"_s, u"DatiConvenzione"_s,
+                                     u"DatiRicezione"_s, u"DatiFattureCollegate"_s};
+const QLatin1StringView kReferenceTags[] = {"DatiOrdineAcquisto"_L1, "DatiContratto"_L1, "DatiConvenzione"_L1,
+                                            "DatiRicezione"_L1, "DatiFattureCollegate"_L1};
+
 const QString kOtherDataFields[] = {u"categoria"_s, u"lotto"_s, u"origine"_s};
 const QString kOtherDataKinds[] = {u"Categoria"_s, u"Lotto"_s, u"Origine"_s};
 
@@ -164,18 +170,84 @@ void FatturaWriter::writeDocumentData(XmlLineWriter &out) const
     out.element("Divisa"_L1, u"EUR"_s);
     out.element("Data"_L1, v.documentDate);
     out.element("Numero"_L1, v.documentNumber);
-    const QString percent = StoredValue::text(m_invoice, u"sc_perc"_s);
-    if (!percent.isEmpty() && DecimalText::readGrouped(percent) > 0) {
+    if (!v.discountPercent.isEmpty()) {
         out.start("ScontoMaggiorazione"_L1);
         out.element("Tipo"_L1, StoredValue::text(m_invoice, u"sc_tipo"_s));
-        out.element("Percentuale"_L1, QString(percent).replace(u',', u'.'));
+        out.element("Percentuale"_L1, v.discountPercent);
         out.end("ScontoMaggiorazione"_L1);
     }
     out.element("ImportoTotaleDocumento"_L1, v.documentTotal);
     if (m_format.reasonText)
         out.escapedElement("Causale"_L1, v.reason);
     out.end("DatiGeneraliDocumento"_L1);
+    writeDocumentReferences(out);
     out.end("DatiGenerali"_L1);
+}
+
+// The references typed on the desk: one kind per test_dati row, its
+// references in dati_acquisto. Read before anything is written, so that a
+// bad date stops the writer with nothing changed; the kinds' current row is
+// put back afterwards.
+void FatturaWriter::readDocumentReferences()
+{
+    m_references.clear();
+    TableComponent &kinds = *m_diz.ContrattoT;
+    TableComponent &references = *m_diz.ContrattoD;
+    if (!kinds.isOpen() || !references.isOpen())
+        return;
+    const TableComponent::Bookmark position = kinds.bookmark();
+    QStringList seen; // a kind entered twice holds the same references
+    for (kinds.first(); !kinds.eof(); kinds.next()) {
+        const QString kind = kinds.text(u"tipo"_s);
+        if (!kReferenceKinds.contains(kind) || seen.contains(kind))
+            continue;
+        seen << kind;
+        for (references.first(); !references.eof(); references.next()) {
+            auto written = [&references](const QString &field) {
+                const QString text = references.text(field);
+                StoredValue::requireXmlCharacters(references, field, text);
+                return text;
+            };
+            DocumentReference reference;
+            reference.kind = kind;
+            reference.lineNumber = references.integer(u"n_linea"_s);
+            reference.document = written(u"id_documento"_s);
+            const QString date = written(u"data"_s);
+            if (!date.isEmpty())
+                reference.date = DateText::xml(DateText::read(date));
+            reference.item = written(u"numero"_s);
+            reference.jobCode = written(u"cod_comm"_s);
+            reference.cup = written(u"cup"_s);
+            reference.cig = written(u"cig"_s);
+            m_references << reference;
+        }
+    }
+    kinds.gotoBookmark(position);
+}
+
+void FatturaWriter::writeDocumentReferences(XmlLineWriter &out) const
+{
+    for (const QString &kind : kReferenceKinds) {
+        const QLatin1StringView tag = kReferenceTags[kReferenceKinds.indexOf(kind)];
+        for (const DocumentReference &reference : m_references) {
+            if (reference.kind != kind)
+                continue;
+            out.start(tag);
+            if (reference.lineNumber != 0)
+                out.element("RiferimentoNumeroLinea"_L1, QString::number(reference.lineNumber));
+            auto optional = [&out](QLatin1StringView element, const QString &text) {
+                if (!text.isEmpty())
+                    out.element(element, text);
+            };
+            optional("IdDocumento"_L1, reference.document);
+            optional("Data"_L1, reference.date);
+            optional("NumItem"_L1, reference.item);
+            optional("CodiceCommessaConvenzione"_L1, reference.jobCode);
+            optional("CodiceCUP"_L1, reference.cup);
+            optional("CodiceCIG"_L1, reference.cig);
+            out.end(tag);
+        }
+    }
 }
 
 void FatturaWriter::writeLine(XmlLineWriter &out, int number) const

@@ -5,6 +5,7 @@
 #include "fattura/storedvalue.h"
 #include "fattura/valueforms.h"
 #include "fattura/xmllinewriter.h"
+#include "store/decimaltext.h"
 #include "store/tdiz.h"
 
 #include <QSaveFile>
@@ -51,6 +52,8 @@ FatturaWriter::FatturaWriter(TDiz &diz, const FatturaFormat &format)
 QString FatturaWriter::write()
 {
     readHeaderValues();
+    requireCustomerIdentity();
+    readDocumentReferences();
     checkBodyCharacters();
     const QString fileName = saveFileName();
     const QString path = ValueForm::trimmed(StoredValue::text(m_company, u"path"_s)) + fileName;
@@ -87,9 +90,16 @@ void FatturaWriter::readHeaderValues()
     v.companyCountry = writableText(c, u"nazione"_s);
     v.reaOffice = writableText(c, u"uff_rea"_s);
     v.reaNumber = writableText(c, u"num_rea"_s);
-    v.shareCapital = StoredValue::xmlNumber(c, u"capit_soc"_s, kAmountPattern);
+    const QString shareCapital = writableText(c, u"capit_soc"_s);
+    if (!shareCapital.isEmpty())
+        v.shareCapital = DecimalText::xmlNumber(shareCapital, kAmountPattern);
     v.singleShareholder = writableText(c, u"soc_uni"_s);
     v.liquidationState = writableText(c, u"stato_liq"_s);
+    // A company that has not chosen its tax regime is in the ordinary one.
+    v.taxRegime = c.text(u"reg_fisc"_s);
+    StoredValue::requireXmlCharacters(c, u"reg_fisc"_s, v.taxRegime);
+    if (v.taxRegime.isEmpty())
+        v.taxRegime = u"RF01"_s;
 
     const TableComponent &i = m_invoice;
     v.invoiceId = StoredValue::integer(i, u"id_invio"_s);
@@ -112,6 +122,9 @@ void FatturaWriter::readHeaderValues()
     v.documentDate = StoredValue::xmlDate(i, u"data_doc"_s);
     v.documentNumber = writableText(i, u"num_doc"_s);
     v.documentTotal = StoredValue::xmlNumber(i, u"tot_doc"_s, kAmountPattern);
+    const QString discount = i.text(u"sc_perc"_s);
+    if (!discount.isEmpty() && DecimalText::readGrouped(discount) > 0)
+        v.discountPercent = DecimalText::xmlNumber(discount, kAmountPattern);
     if (m_format.reasonText) {
         auto destination = [&i](const QString &field) {
             const QString trimmed = ValueForm::trimmed(StoredValue::text(i, field));
@@ -127,6 +140,17 @@ void FatturaWriter::readHeaderValues()
     const QString progressive = sendingProgressive(m_diz.deskTitle, v.invoiceId);
     if (!ValueForm::fitsXml(progressive))
         throw AppError(u"Carattere non ammesso in XML nel titolo dell'elenco fatture"_s);
+}
+
+// The SdI refuses a customer identified neither by VAT number nor by fiscal
+// code. (The public-administration file carries only the fiscal code: one
+// with only a VAT number is written, and the SdI check reports it.)
+void FatturaWriter::requireCustomerIdentity() const
+{
+    const TableComponent &i = m_invoice;
+    if (ValueForm::trimmed(i.text(u"p_iva"_s)).isEmpty() && ValueForm::trimmed(i.text(u"cod_fis"_s)).isEmpty())
+        throw AppError(u"Mancano la partita IVA e il codice fiscale del cliente: indicarne almeno uno "
+                       "nella fattura prima di creare il file XML"_s);
 }
 
 // Stores the file's name on the invoice; a name longer than nome_file holds
@@ -165,12 +189,20 @@ void FatturaWriter::writeTransmission(XmlLineWriter &out) const
     out.end("IdTrasmittente"_L1);
     out.element("ProgressivoInvio"_L1, sendingProgressive(m_diz.deskTitle, v.invoiceId));
     out.element("FormatoTrasmissione"_L1, QString(m_format.transmissionFormat));
-    if (m_format.recipientCodeAlways || !v.recipientCode.isEmpty())
+    // The element is mandatory: a private recipient without a code of its
+    // own receives the file through its PEC or its tax drawer ("0000000").
+    if (m_format.recipientCodeAlways || !ValueForm::trimmed(v.recipientCode).isEmpty())
         out.element("CodiceDestinatario"_L1, v.recipientCode);
-    out.start("ContattiTrasmittente"_L1);
-    out.element("Telefono"_L1, v.companyPhone);
-    out.element("Email"_L1, v.companyMail);
-    out.end("ContattiTrasmittente"_L1);
+    else
+        out.element("CodiceDestinatario"_L1, u"0000000"_s);
+    if (!v.companyPhone.isEmpty() || !v.companyMail.isEmpty()) {
+        out.start("ContattiTrasmittente"_L1);
+        if (!v.companyPhone.isEmpty())
+            out.element("Telefono"_L1, v.companyPhone);
+        if (!v.companyMail.isEmpty())
+            out.element("Email"_L1, v.companyMail);
+        out.end("ContattiTrasmittente"_L1);
+    }
     if (!v.recipientPec.isEmpty())
         out.element("PECDestinatario"_L1, v.recipientPec);
     out.end("DatiTrasmissione"_L1);
@@ -190,16 +222,21 @@ void FatturaWriter::writeSupplier(XmlLineWriter &out) const
     out.start("Anagrafica"_L1);
     out.escapedElement("Denominazione"_L1, v.companyName);
     out.end("Anagrafica"_L1);
-    out.element("RegimeFiscale"_L1, u"RF01"_s);
+    out.element("RegimeFiscale"_L1, v.taxRegime);
     out.end("DatiAnagrafici"_L1);
     writeSede(out, v.companyAddress, v.companyPostcode, v.companyTown, v.companyProvince, v.companyCountry);
-    out.start("IscrizioneREA"_L1);
-    out.element("Ufficio"_L1, v.reaOffice);
-    out.element("NumeroREA"_L1, v.reaNumber);
-    out.element("CapitaleSociale"_L1, v.shareCapital);
-    out.element("SocioUnico"_L1, v.singleShareholder);
-    out.element("StatoLiquidazione"_L1, v.liquidationState);
-    out.end("IscrizioneREA"_L1);
+    // Only a company entered in the register of companies has REA data.
+    if (!v.reaOffice.isEmpty() && !v.reaNumber.isEmpty()) {
+        out.start("IscrizioneREA"_L1);
+        out.element("Ufficio"_L1, v.reaOffice);
+        out.element("NumeroREA"_L1, v.reaNumber);
+        if (!v.shareCapital.isEmpty())
+            out.element("CapitaleSociale"_L1, v.shareCapital);
+        if (!v.singleShareholder.isEmpty())
+            out.element("SocioUnico"_L1, v.singleShareholder);
+        out.element("StatoLiquidazione"_L1, v.liquidationState.isEmpty() ? u"LN"_s : v.liquidationState);
+        out.end("IscrizioneREA"_L1);
+    }
     out.end("CedentePrestatore"_L1);
 }
 
@@ -208,7 +245,7 @@ void FatturaWriter::writeCustomer(XmlLineWriter &out) const
     const HeaderValues &v = m_values;
     out.start("CessionarioCommittente"_L1);
     out.start("DatiAnagrafici"_L1);
-    if (m_format.customerVatId) {
+    if (m_format.customerVatId && !ValueForm::trimmed(v.customerVatNumber).isEmpty()) {
         out.start("IdFiscaleIVA"_L1);
         out.element("IdPaese"_L1, v.customerCountry);
         out.element("IdCodice"_L1, v.customerVatNumber);

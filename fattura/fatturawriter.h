@@ -2,6 +2,7 @@
 
 #include "fattura/fatturaformat.h"
 
+#include <QList>
 #include <QString>
 
 class TDiz;
@@ -10,8 +11,10 @@ class XmlLineWriter;
 
 // Writes the current invoice of the data module as a FatturaPA file of one
 // format, in one pass from the current rows of AziendaT, Testata and Detta:
-// 1. the header values are read and prepared (a NULL, a bad number or date,
-//    or a character XML cannot carry stops here: nothing is changed);
+// 1. the header values and the document references are read and prepared
+//    (a NULL, a bad number or date, a character XML cannot carry or a
+//    customer without VAT number and fiscal code stops here: nothing is
+//    changed);
 // 2. nome_file is saved on the invoice;
 // 3. the file is written in the company's folder under a temporary name
 //    and put in place only when complete, so that a failure while writing
@@ -31,12 +34,22 @@ private:
     {
         QString companyVatNumber, companyTaxCode, companyPhone, companyMail;
         QString companyName, companyAddress, companyPostcode, companyTown, companyProvince, companyCountry;
-        QString reaOffice, reaNumber, shareCapital, singleShareholder, liquidationState;
+        QString reaOffice, reaNumber, shareCapital, singleShareholder, liquidationState, taxRegime;
         qint64 invoiceId = 0;
         QString recipientCode, recipientPec;
         QString customerVatNumber, customerTaxCode, customerName, customerAddress, customerPostcode;
         QString customerTown, customerProvince, customerCountry;
         QString documentType, paymentMethod, documentDate, documentNumber, documentTotal, reason;
+        QString discountPercent; // written form; empty when no document discount
+    };
+
+    // One order, contract, agreement, receipt or linked-invoice reference
+    // (a dati_acquisto row), in its written form.
+    struct DocumentReference
+    {
+        QString kind; // the element: DatiOrdineAcquisto, DatiContratto, ...
+        qint64 lineNumber = 0;
+        QString document, date, item, jobCode, cup, cig;
     };
 
     // Summary amounts converted before the lines are written.
@@ -47,6 +60,8 @@ private:
     };
 
     void readHeaderValues();
+    void requireCustomerIdentity() const;
+    void readDocumentReferences(); // walks ContrattoT and ContrattoD
     void checkBodyCharacters(); // walks the lines
     QString saveFileName();
 
@@ -57,6 +72,7 @@ private:
 
     void writeBody(XmlLineWriter &out);
     void writeDocumentData(XmlLineWriter &out) const;
+    void writeDocumentReferences(XmlLineWriter &out) const;
     void writeLine(XmlLineWriter &out, int number) const;
     EarlySummaryAmounts convertEarlySummaryAmounts() const;
     float writeSummaries(XmlLineWriter &out, const EarlySummaryAmounts &early) const;
@@ -71,4 +87,5 @@ private:
     TableComponent &m_invoice;
     TableComponent &m_lines;
     HeaderValues m_values;
+    QList<DocumentReference> m_references;
 };

@@ -15,6 +15,11 @@ if ! "${client[@]}" -e "USE xml_dosca" 2>/dev/null; then
     "${client[@]}" -e "CREATE DATABASE xml_dosca CHARACTER SET utf8mb4"
     "${client[@]}" xml_dosca <"$here/store/xml_dosca.sql"
     "${client[@]}" xml_dosca <"$here/scripts/demo-data.sql"
+else
+    # An existing store gets the schema changes made since it was created.
+    for migration in "$here"/store/migrations/*.sql; do
+        "${client[@]}" xml_dosca <"$migration"
+    done
 fi
 # Server, database, desk title.
 printf '127.0.0.1\r\nxml_dosca\r\nA\r\n' >"$demo/ip.ini"

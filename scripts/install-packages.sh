@@ -5,6 +5,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libmariadb-dev mariadb-server mariadb-client
+    libxml2-dev libxslt1-dev
     fonts-liberation
     libxml2-utils poppler-utils
     xvfb xauth

@@ -74,7 +74,8 @@ private slots:
     {
         const Run help = run({"--help"});
         QCOMPARE(help.code, 0);
-        for (const char *word : {"Uso: fatturazione", "ricalcola ID", "xml [--pa] ID", "stampa ID", "--acquisto"})
+        for (const char *word : {"Uso: fatturazione", "ricalcola ID", "xml [--pa] ID", "stampa ID", "--acquisto",
+                                 "controlla FILE...", "visualizza FILE [--html OUT]"})
             QVERIFY2(help.out.contains(word), qPrintable(help.out));
 
         const struct {
@@ -134,6 +135,72 @@ private slots:
             QVERIFY(file.readAll().contains(args.contains("--pa") ? "FPA12" : "FPR12"));
         }
         QCOMPARE(db->scalar("SELECT nome_file FROM testata"), QStringLiteral("IT01234567890_00001.xml"));
+    }
+
+    void controllaReportsEachProblemOfEachFile_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("lines"); // beginnings of the lines printed
+        const QString fpr01 = QStringLiteral(EXAMPLES_DIR "/IT01234567890_FPR01.xml");
+        const QString fpr02 = QStringLiteral(EXAMPLES_DIR "/IT01234567890_FPR02.xml");
+        const QString clean = QStringLiteral(CLEAN_INVOICE);
+        QTest::newRow("no file") << QStringList() << 2 << QStringList();
+        QTest::newRow("clean file") << QStringList{clean} << 1 << QStringList{clean + ": 00001: "};
+        QTest::newRow("two files")
+            << QStringList{fpr01, fpr02} << 1
+            << QStringList{fpr01 + ": 00300: ", fpr01 + ": 00301: ", fpr01 + ": 00306: ", fpr02 + ": 00200: ",
+                           fpr02 + ": 00300: ", fpr02 + ": 00301: ", fpr02 + ": 00306: ", fpr02 + ": 00422: "};
+        QTest::newRow("missing file") << QStringList{"mancante.xml"} << 1 << QStringList();
+    }
+
+    void controllaReportsEachProblemOfEachFile()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, code);
+        QFETCH(QStringList, lines);
+        QFile::remove(dir->filePath("ip.ini")); // files alone need no store
+        const Run r = run(QStringList{"controlla"} + files);
+        QCOMPARE(r.code, code);
+        const QStringList printed = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(printed[i].startsWith(lines[i]), qPrintable(printed[i]));
+        // A problem inside the file names its element.
+        if (lines.size() > 1)
+            QVERIFY2(printed[0].endsWith("(/p:FatturaElettronica/FatturaElettronicaHeader/DatiTrasmissione/"
+                                         "IdTrasmittente/IdCodice)"),
+                     qPrintable(printed[0]));
+        if (code == 2 || lines.isEmpty())
+            QVERIFY(!r.err.isEmpty());
+    }
+
+    void controllaPassesACleanFileOrFolder()
+    {
+        const QString named = dir->filePath("IT01234567897_00001.xml");
+        QVERIFY(QFile::copy(QStringLiteral(CLEAN_INVOICE), named));
+        for (const QString &argument : {named, dir->path()}) { // the file, or the folder holding it
+            const Run r = run({"controlla", argument});
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, QString());
+        }
+        QVERIFY(QFile::copy(QStringLiteral(EXAMPLES_DIR "/IT01234567890_FPR01.xml"), dir->filePath("IT01234567890_FPR01.xml")));
+        const Run folder = run({"controlla", dir->path()});
+        QCOMPARE(folder.code, 1);
+        QVERIFY2(folder.out.startsWith(dir->filePath("IT01234567890_FPR01.xml: 00300: ")), qPrintable(folder.out));
+    }
+
+    void visualizzaWritesTheHtml()
+    {
+        const QString html = dir->filePath("fattura.html");
+        const Run r = run({"visualizza", QStringLiteral(EXAMPLES_DIR "/IT01234567890_FPR01.xml"), "--html", html});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, html + "\n");
+        QFile file(html);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("DITTA BETA"));
+        QCOMPARE(run({"visualizza"}).code, 2);
+        QCOMPARE(run({"visualizza", "mancante.xml", "--html", html}).code, 1);
     }
 
     void stampaWritesAPdfOrReportsMissingData()

@@ -59,6 +59,13 @@ QVariantMap plainLine(int prog, const QString &description, const QString &quant
     };
 }
 
+QVariantMap reference(const QString &kind, int line, const QString &document, const QString &date,
+                      const QString &item, const QString &jobCode, const QString &cup, const QString &cig)
+{
+    return {{"tipo", kind},      {"n_linea", line},    {"id_documento", document}, {"data", date},
+            {"numero", item},    {"cod_comm", jobCode}, {"cup", cup},              {"cig", cig}};
+}
+
 } // namespace
 
 void InvoiceRows::apply(const QVariantMap &changes)
@@ -74,6 +81,8 @@ void InvoiceRows::apply(const QVariantMap &changes)
             invoice[column] = it.value();
         else if (table == u"dettaglio")
             lines[0][column] = it.value();
+        else if (table == u"dati_acquisto")
+            references[0][column] = it.value();
         else
             qFatal("unknown table in a change: %s", qPrintable(it.key()));
     }
@@ -121,6 +130,12 @@ InvoiceRows completePrivate()
         plainLine(4, u"Pane"_s, u"5"_s, u"kg"_s, u"2"_s, u"10,00"_s, u"10"_s),
         plainLine(5, u"Latte 1° scelta"_s, u"1"_s, u"lt"_s, u"3"_s, u"3,00"_s, u"4"_s),
     };
+    rows.references = {
+        reference(u"DatiContratto"_s, 0, u"CTR 7/2024"_s, u""_s, u"3"_s, u""_s, u"J12B34000560001"_s, u"Z1A2B3C4D5"_s),
+        reference(u"DatiOrdineAcquisto"_s, 1, u"ORD-15"_s, u"01/03/2024"_s, u""_s, u"COMM & 1"_s, u""_s, u""_s),
+        reference(u"DatiOrdineAcquisto"_s, 0, u"ORD-16"_s, u""_s, u""_s, u""_s, u""_s, u""_s),
+        reference(u"DatiFattureCollegate"_s, 2, u"12/A"_s, u"5/1/2024"_s, u""_s, u""_s, u""_s, u""_s),
+    };
     return rows;
 }
 
@@ -129,11 +144,12 @@ InvoiceRows essentialPrivate()
     InvoiceRows rows;
     rows.deskTitle = QString();
     rows.company = company();
-    rows.company.insert({{"cod_fis", ""}, {"telefono", ""}, {"mail", ""}, {"prov", ""}});
+    rows.company.insert({{"cod_fis", ""}, {"telefono", ""}, {"mail", ""}, {"prov", ""}, {"reg_fisc", ""},
+                         {"uff_rea", ""}, {"num_rea", ""}, {"capit_soc", ""}, {"soc_uni", ""}, {"stato_liq", ""}});
     rows.invoice = noCharges();
     rows.invoice.insert({
         {"id_invio", 7}, {"rag_soc", "Verdi <Gamma>"}, {"indirizzo", "Via Dante 3"}, {"cap", "00100"},
-        {"comune", "Roma"}, {"prov", ""}, {"nazione", "IT"}, {"p_iva", ""}, {"cod_fis", ""}, {"cod_dest", ""},
+        {"comune", "Roma"}, {"prov", ""}, {"nazione", "IT"}, {"p_iva", ""}, {"cod_fis", "VRDGPP75C41H501F"}, {"cod_dest", ""},
         {"pec", ""}, {"tipo_doc", "TD01"}, {"data_doc", "1/2/2024"}, {"num_doc", "7"}, {"tot_doc", "12,20"},
         {"sc_tipo", ""}, {"sc_perc", "0"}, {"mod_pag", "MP01"}, {"n_rate", Null}, {"dest_soc", ""},
         {"dest_indir", ""}, {"dest_comune", ""}, {"aliquota", "22"}, {"imponibile", "10,00"},
@@ -170,6 +186,8 @@ InvoiceRows splitPayment()
     notice.insert({{"natura", "N2"}, {"ritenuta", Null}, {"rif_amm", Null}, {"categoria", " "}, {"lotto", Null},
                    {"origine", "IT"}});
     rows.lines = {service, notice};
+    rows.references = {
+        reference(u"DatiOrdineAcquisto"_s, 0, u"DET-42"_s, u"15/12/2024"_s, u""_s, u""_s, u""_s, u"B123456789"_s)};
     return rows;
 }
 
@@ -183,6 +201,16 @@ InvoiceStore::InvoiceStore(const InvoiceRows &rows)
     for (QVariantMap line : rows.lines) {
         line.insert(u"id_invio"_s, m_invoiceId);
         insert(m_db, u"dettaglio"_s, line);
+    }
+    QStringList kinds;
+    for (QVariantMap reference : rows.references) {
+        const QString kind = reference.value(u"tipo"_s).toString();
+        if (!kinds.contains(kind)) {
+            kinds << kind;
+            insert(m_db, u"test_dati"_s, {{"id_invio", m_invoiceId}, {"tipo", kind}});
+        }
+        reference.insert(u"id_invio"_s, m_invoiceId);
+        insert(m_db, u"dati_acquisto"_s, reference);
     }
     m_diz.deskTitle = rows.deskTitle;
     m_db.openDataModule(m_diz);

@@ -14,10 +14,13 @@ struct InvoiceRows
     QVariantMap company;
     QVariantMap invoice;
     QList<QVariantMap> lines;
+    // Order and contract references: dati_acquisto rows; a test_dati row is
+    // made for each kind ("tipo").
+    QList<QVariantMap> references;
     QString deskTitle;
 
     // Changes given as "azienda.col", "testata.col", "dettaglio.col" (the
-    // first line) or "deskTitle".
+    // first line), "dati_acquisto.col" (the first reference) or "deskTitle".
     void apply(const QVariantMap &changes);
 };
 

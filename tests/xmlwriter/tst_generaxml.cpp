@@ -154,8 +154,41 @@ void TestGeneraXml::writesEdgeCases_data()
         << priv << QVariantMap{{"testata.n_rate", -1}} << u"<DettaglioPagamento>"_s << 0;
     QTest::newRow("mp05 in lower case is no bank transfer")
         << priv << QVariantMap{{"testata.mod_pag", "mp05"}} << u"<DatiPagamento>"_s << 0;
-    QTest::newRow("discount percentage written as stored")
-        << priv << QVariantMap{{"testata.sc_perc", "12,5"}} << u"<Percentuale>12.5</Percentuale>"_s << 1;
+    QTest::newRow("discount percentage written with two decimals")
+        << priv << QVariantMap{{"testata.sc_perc", "12,5"}} << u"<Percentuale>12.50</Percentuale>"_s << 1;
+    QTest::newRow("whole discount percentage written with two decimals")
+        << priv << QVariantMap{{"testata.sc_perc", "15"}} << u"<Percentuale>15.00</Percentuale>"_s << 1;
+    QTest::newRow("blank recipient code writes seven zeros")
+        << priv << QVariantMap{{"testata.cod_dest", "  "}} << u"<CodiceDestinatario>0000000</CodiceDestinatario>"_s
+        << 1;
+    QTest::newRow("company without phone and mail has no contacts")
+        << priv << QVariantMap{{"azienda.telefono", ""}, {"azienda.mail", ""}} << u"<ContattiTrasmittente>"_s << 0;
+    QTest::newRow("company without mail writes no empty Email")
+        << priv << QVariantMap{{"azienda.mail", ""}} << u"<Email></Email>"_s << 0;
+    QTest::newRow("company without REA office has no REA block")
+        << priv << QVariantMap{{"azienda.uff_rea", ""}} << u"<IscrizioneREA>"_s << 0;
+    QTest::newRow("company without REA number has no REA block")
+        << priv << QVariantMap{{"azienda.num_rea", ""}} << u"<IscrizioneREA>"_s << 0;
+    QTest::newRow("no share capital, no CapitaleSociale")
+        << priv << QVariantMap{{"azienda.capit_soc", ""}} << u"<CapitaleSociale>"_s << 0;
+    QTest::newRow("no single-shareholder code, no SocioUnico")
+        << priv << QVariantMap{{"azienda.soc_uni", ""}} << u"<SocioUnico>"_s << 0;
+    QTest::newRow("empty liquidation state is not in liquidation")
+        << priv << QVariantMap{{"azienda.stato_liq", ""}} << u"<StatoLiquidazione>LN</StatoLiquidazione>"_s << 1;
+    QTest::newRow("consumer with a blank VAT number has no customer IdFiscaleIVA")
+        << priv << QVariantMap{{"testata.p_iva", " "}} << u"<IdFiscaleIVA>"_s << 1;
+    QTest::newRow("flat-rate company")
+        << priv << QVariantMap{{"azienda.reg_fisc", "RF19"}} << u"<RegimeFiscale>RF19</RegimeFiscale>"_s << 1;
+    QTest::newRow("company without tax regime is ordinary")
+        << priv << QVariantMap{{"azienda.reg_fisc", ""}} << u"<RegimeFiscale>RF01</RegimeFiscale>"_s << 1;
+    QTest::newRow("reference with an Italian date")
+        << priv << QVariantMap{{"dati_acquisto.data", "7/3/24"}} << u"<Data>2024-03-07</Data>"_s << 1;
+    QTest::newRow("reference with a line number")
+        << priv << QVariantMap{{"dati_acquisto.n_linea", 4}}
+        << u"<RiferimentoNumeroLinea>4</RiferimentoNumeroLinea>"_s << 1;
+    QTest::newRow("public administration flat-rate company without phone")
+        << Sample::SplitPayment << QVariantMap{{"azienda.reg_fisc", "RF19"}, {"azienda.telefono", ""}}
+        << u"<RegimeFiscale>RF19</RegimeFiscale>"_s << 1;
     QTest::newRow("discount percentage 0 writes no document discount")
         << priv << QVariantMap{{"testata.sc_perc", "0"}} << u"<ScontoMaggiorazione>"_s << 2;
     QTest::newRow("second summary with empty taxable is left out")
@@ -231,6 +264,17 @@ void TestGeneraXml::stopsAndKeepsTheEarlierFile_data()
     QTest::newRow("control character in a chargeability code")
         << QVariantMap{{"testata.esig_iva", "\x02"}} << false
         << u"Carattere non ammesso in XML nella colonna 'esig_iva' della tabella 'testata'"_s << false;
+    QTest::newRow("customer without VAT number and fiscal code")
+        << QVariantMap{{"testata.p_iva", " "}, {"testata.cod_fis", ""}} << false
+        << u"Mancano la partita IVA e il codice fiscale del cliente: indicarne almeno uno nella fattura prima di "
+           "creare il file XML"_s
+        << false;
+    QTest::newRow("reference date not a date")
+        << QVariantMap{{"dati_acquisto.data", "31/02/2024"}} << false << u"'31/02/2024' is not a valid date"_s
+        << false;
+    QTest::newRow("control character in a CIG")
+        << QVariantMap{{"dati_acquisto.cig", "Z\x01"}} << false
+        << u"Carattere non ammesso in XML nella colonna 'cig' della tabella 'dati_acquisto'"_s << false;
     QTest::newRow("file name longer than nome_file holds")
         << QVariantMap{{"deskTitle", "ABCD"}} << false
         << u"Il nome del file 'IT01234567890_ABCD0042.xml' supera i 25 caratteri della colonna 'nome_file'"_s
