@@ -8,7 +8,10 @@
 
 #include "fattura/generaxml.h"
 #include "fattura/totali.h"
+#include "servizio/servicesettings.h"
+#include "servizio/transmissionservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -35,6 +38,8 @@ struct Command
     bool gui;
     std::function<bool(const QStringList &)> showsWindow;
     std::function<int(Context &, const QStringList &)> run;
+    // Commands that work on the data module need ip.ini and the store.
+    bool needsStore = true;
 };
 
 class UsageFailure : public std::exception
@@ -74,7 +79,7 @@ QString helpText()
 {
     QString text = QStringLiteral("Uso: fatturazione [COMANDO] [ARGOMENTI]\n"
                                   "Senza comando apre il menu principale.\n"
-                                  "Ogni comando legge ip.ini dalla cartella corrente e lavora sull'archivio fatture.\n\n"
+                                  "Ogni comando, tranne servizio, legge ip.ini dalla cartella corrente e lavora sull'archivio fatture.\n\n"
                                   "Comandi:\n");
     for (const Command &command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(command.usage, command.description);
@@ -172,6 +177,23 @@ int stampa(Context &context, const QStringList &args)
     return Success;
 }
 
+// The transmission service runs until the program is stopped.
+int servizio(const QStringList &args, QTextStream &out)
+{
+    const Options options = parseOptions(args, {}, {QStringLiteral("--impostazioni")});
+    if (!options.positional.isEmpty())
+        throw UsageFailure(QStringLiteral("Argomento inatteso: %1").arg(options.positional.first()));
+    const QString path = options.values.value(QStringLiteral("--impostazioni"), QStringLiteral("servizio.ini"));
+    if (options.values.contains(QStringLiteral("--impostazioni")) && !QFileInfo::exists(path))
+        throw UsageFailure(QStringLiteral("File delle impostazioni non trovato: %1").arg(path));
+    TransmissionService service(ServiceSettings::read(path));
+    // The SdI check plugs in here: service.setInvoiceCheck(...).
+    const quint16 port = service.listen();
+    out << QStringLiteral("Servizio di trasmissione in ascolto su http://localhost:%1\n").arg(port);
+    out.flush();
+    return QCoreApplication::exec();
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> list = {
@@ -192,6 +214,11 @@ const QList<Command> &commands()
              }
          },
          stampa},
+        {QStringLiteral("servizio"), QStringLiteral("servizio [--impostazioni FILE]"),
+         QStringLiteral("Avvia il servizio di trasmissione (invio a SDI per posta certificata, caricamento delle "
+                        "fatture ricevute) su 127.0.0.1, con le impostazioni di FILE (predefinito servizio.ini); "
+                        "resta attivo finché non viene fermato."),
+         false, nullptr, [](Context &context, const QStringList &args) { return servizio(args, context.out); }, false},
     };
     return list;
 }
@@ -225,6 +252,11 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return UsageError;
     }
     try {
+        if (!command->needsStore) {
+            TDiz unused;
+            Context context{unused, out, err};
+            return command->run(context, arguments.mid(2));
+        }
         const std::optional<IpIni> ini = IpIni::read(QDir::currentPath());
         if (!ini) {
             err << QStringLiteral("File ip.ini non trovato nella cartella corrente (%1)\n").arg(QDir::currentPath());
