@@ -13,7 +13,7 @@
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSignalSpy>
+#include <QEventLoop>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -63,8 +63,11 @@ public:
             replies << m_net.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path))));
         int ok = 0;
         for (QNetworkReply *reply : replies) {
-            if (!reply->isFinished())
-                QSignalSpy(reply, &QNetworkReply::finished).wait(60000);
+            if (!reply->isFinished()) {
+                QEventLoop loop;
+                QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+                loop.exec();
+            }
             ok += reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
             reply->deleteLater();
         }
