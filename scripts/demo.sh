@@ -21,7 +21,7 @@ if ! "${client[@]}" -e "USE xml_dosca" 2>/dev/null; then
 fi
 # Server, database, desk title, root of the transmission service.
 printf '127.0.0.1\r\nxml_dosca\r\nA\r\nhttp://localhost:8080\r\n' >"$demo/ip.ini"
-mkdir -p "$demo/ricevute" "$demo/posta"
+mkdir -p "$demo/ricevute"
 mailport=${FATTURAZIONE_DEMO_SMTP_PORT:-2525}
 cat >"$demo/servizio.ini" <<INI
 ; Transmission service of the demo: messages go to the local mail catcher.
