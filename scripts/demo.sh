@@ -42,6 +42,7 @@ catcher=$!
 "$here/build/app/fatturazione" servizio --impostazioni "$demo/servizio.ini" &
 service=$!
 trap 'kill "$service" "$catcher" 2>/dev/null || true' EXIT
+trap 'exit 130' INT TERM
 echo "Messaggi inviati dal servizio: $demo/posta/new/"
 echo "Fatture ricevute da caricare: $demo/ricevute/"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
