@@ -79,7 +79,8 @@ QString helpText()
 {
     QString text = QStringLiteral("Uso: fatturazione [COMANDO] [ARGOMENTI]\n"
                                   "Senza comando apre il menu principale.\n"
-                                  "Ogni comando, tranne servizio, legge ip.ini dalla cartella corrente e lavora sull'archivio fatture.\n\n"
+                                  "Ogni comando, tranne servizio, legge ip.ini dalla cartella corrente e lavora\n"
+                                  "sull'archivio fatture.\n\n"
                                   "Comandi:\n");
     for (const Command &command : commands())
         text += QStringLiteral("  %1\n      %2\n").arg(command.usage, command.description);

@@ -19,9 +19,15 @@ BoundStatement::BoundStatement(MYSQL *mysql, const QString &sql)
     }
 }
 
-BoundStatement::~BoundStatement() { mysql_stmt_close(m_stmt); }
+BoundStatement::~BoundStatement()
+{
+    mysql_stmt_close(m_stmt);
+}
 
-void BoundStatement::fail() const { throw AppError(QString::fromUtf8(mysql_stmt_error(m_stmt))); }
+void BoundStatement::fail() const
+{
+    throw AppError(QString::fromUtf8(mysql_stmt_error(m_stmt)));
+}
 
 void BoundStatement::bindAndRun(const QVariantList &values)
 {
@@ -39,7 +45,8 @@ void BoundStatement::bindAndRun(const QVariantList &values)
         nulls[i] = value.isNull();
         bind.is_null = &nulls[i];
         const int type = value.typeId();
-        if (type == QMetaType::Int || type == QMetaType::LongLong || type == QMetaType::UInt || type == QMetaType::Bool) {
+        if (type == QMetaType::Int || type == QMetaType::LongLong || type == QMetaType::UInt ||
+            type == QMetaType::Bool) {
             numbers[i] = value.toLongLong();
             bind.buffer_type = MYSQL_TYPE_LONGLONG;
             bind.buffer = &numbers[i];
@@ -103,4 +110,7 @@ QList<QStringList> BoundStatement::select(const QVariantList &values)
     return rows;
 }
 
-unsigned long long BoundStatement::insertId() const { return mysql_stmt_insert_id(m_stmt); }
+unsigned long long BoundStatement::insertId() const
+{
+    return mysql_stmt_insert_id(m_stmt);
+}

@@ -39,7 +39,10 @@ QDomElement at(const QDomElement &from, const QString &path)
     return element;
 }
 
-QString text(const QDomElement &from, const QString &path) { return at(from, path).text().trimmed(); }
+QString text(const QDomElement &from, const QString &path)
+{
+    return at(from, path).text().trimmed();
+}
 
 long double number(const QString &value)
 {
@@ -56,7 +59,10 @@ QString decimal(const QString &value, QStringView pattern)
     return value.isEmpty() ? QString() : DecimalText::format(number(value), pattern);
 }
 
-QString rate(const QString &value) { return value.isEmpty() ? QString() : DecimalText::generalText(number(value)); }
+QString rate(const QString &value)
+{
+    return value.isEmpty() ? QString() : DecimalText::generalText(number(value));
+}
 
 QString date(const QString &value)
 {
@@ -75,15 +81,17 @@ void readSupplier(const QDomElement &supplier, PurchaseInvoice::Values &h)
 {
     const QDomElement personal = at(supplier, QStringLiteral("DatiAnagrafici"));
     const QString name = text(personal, QStringLiteral("Anagrafica/Denominazione"));
-    h[QStringLiteral("rag_soc")] = !name.isEmpty() ? name
-                                                   : (text(personal, QStringLiteral("Anagrafica/Nome")) + QLatin1Char(' ')
-                                                      + text(personal, QStringLiteral("Anagrafica/Cognome")))
-                                                         .trimmed();
+    h[QStringLiteral("rag_soc")] = !name.isEmpty()
+                                       ? name
+                                       : (text(personal, QStringLiteral("Anagrafica/Nome")) + QLatin1Char(' ') +
+                                          text(personal, QStringLiteral("Anagrafica/Cognome")))
+                                             .trimmed();
     h[QStringLiteral("p_iva")] = text(personal, QStringLiteral("IdFiscaleIVA/IdCodice"));
     h[QStringLiteral("cod_fis")] = text(personal, QStringLiteral("CodiceFiscale"));
     const QDomElement seat = at(supplier, QStringLiteral("Sede"));
     h[QStringLiteral("indirizzo")] =
-        (text(seat, QStringLiteral("Indirizzo")) + QLatin1Char(' ') + text(seat, QStringLiteral("NumeroCivico"))).trimmed();
+        (text(seat, QStringLiteral("Indirizzo")) + QLatin1Char(' ') + text(seat, QStringLiteral("NumeroCivico")))
+            .trimmed();
     h[QStringLiteral("cap")] = text(seat, QStringLiteral("CAP"));
     h[QStringLiteral("comune")] = text(seat, QStringLiteral("Comune"));
     h[QStringLiteral("prov")] = text(seat, QStringLiteral("Provincia"));
@@ -173,16 +181,16 @@ PurchaseInvoice read(const QByteArray &xml)
         throw AppError(notFatturaPa);
     const QDomElement root = document.documentElement();
     const QString version = root.attribute(QStringLiteral("versione"));
-    if (localName(root) != QLatin1String("FatturaElettronica")
-        || (version != QLatin1String("FPR12") && version != QLatin1String("FPA12")))
+    if (localName(root) != QLatin1String("FatturaElettronica") ||
+        (version != QLatin1String("FPR12") && version != QLatin1String("FPA12")))
         throw AppError(notFatturaPa);
     const QDomElement header = at(root, QStringLiteral("FatturaElettronicaHeader"));
     const QList<QDomElement> bodies = children(root, QStringLiteral("FatturaElettronicaBody"));
     if (header.isNull() || bodies.isEmpty())
         throw AppError(notFatturaPa);
     if (bodies.size() > 1)
-        throw AppError(QStringLiteral("Il file contiene %1 fatture: se ne può caricare una sola per file")
-                           .arg(bodies.size()));
+        throw AppError(
+            QStringLiteral("Il file contiene %1 fatture: se ne può caricare una sola per file").arg(bodies.size()));
     const QDomElement body = bodies.first();
 
     PurchaseInvoice invoice;

@@ -34,7 +34,8 @@ ServiceAnswer InvoiceSender::send(const QString &fileName, const QString &invoic
 
     try {
         ServiceStore store(m_settings.store);
-        BoundStatement find(store.handle(), QStringLiteral("SELECT nome_file, inviata FROM testata WHERE id_invio = ?"));
+        BoundStatement find(store.handle(),
+                            QStringLiteral("SELECT nome_file, inviata FROM testata WHERE id_invio = ?"));
         const QList<QStringList> rows = find.select({id});
         if (rows.isEmpty())
             return ServiceAnswer::refused(404, QStringLiteral("Fattura %1 non trovata").arg(id));
@@ -44,8 +45,7 @@ ServiceAnswer InvoiceSender::send(const QString &fileName, const QString &invoic
         if (rows.first().value(1) == QLatin1String("1"))
             return ServiceAnswer::refused(409, alreadySent);
 
-        const QString folder =
-            m_settings.outgoingFolder.isEmpty() ? store.companyFolder() : m_settings.outgoingFolder;
+        const QString folder = m_settings.outgoingFolder.isEmpty() ? store.companyFolder() : m_settings.outgoingFolder;
         const QString path = QDir(folder).filePath(fileName);
         QFile file(path);
         if (folder.isEmpty() || !file.exists())
@@ -78,10 +78,9 @@ ServiceAnswer InvoiceSender::send(const QString &fileName, const QString &invoic
             if (sender.isEmpty())
                 throw AppError(QStringLiteral("Mittente non impostato: indicare [smtp] mittente nelle impostazioni "
                                               "del servizio o l'e-mail dell'azienda"));
-            MailSender(m_settings).send(sender, m_settings.sdiAddress,
-                                        QStringLiteral("Invio fattura elettronica %1").arg(fileName),
-                                        QStringLiteral("In allegato la fattura elettronica %1.\r\n").arg(fileName),
-                                        fileName, content);
+            MailSender(m_settings)
+                .send(sender, m_settings.sdiAddress, QStringLiteral("Invio fattura elettronica %1").arg(fileName),
+                      QStringLiteral("In allegato la fattura elettronica %1.\r\n").arg(fileName), fileName, content);
         } catch (const AppError &error) {
             BoundStatement release(store.handle(), QStringLiteral("UPDATE testata SET inviata = 0 WHERE id_invio = ?"));
             release.execute({id});

@@ -29,7 +29,10 @@ int keepServerReply(CURL *, curl_infotype type, char *data, size_t size, void *r
     return 0;
 }
 
-QByteArray angleAddress(const QString &address) { return '<' + address.trimmed().toUtf8() + '>'; }
+QByteArray angleAddress(const QString &address)
+{
+    return '<' + address.trimmed().toUtf8() + '>';
+}
 
 QByteArray headerLine(const char *name, const QString &value)
 {
@@ -50,8 +53,8 @@ void MailSender::initialiseLibrary()
 
 QString MailSender::url() const
 {
-    const QString scheme = m_settings.smtpSecurity == ServiceSettings::Security::Tls ? QStringLiteral("smtps")
-                                                                                     : QStringLiteral("smtp");
+    const QString scheme =
+        m_settings.smtpSecurity == ServiceSettings::Security::Tls ? QStringLiteral("smtps") : QStringLiteral("smtp");
     QString host = m_settings.smtpServer.trimmed();
     if (host.contains(QLatin1Char(':')))
         host = QLatin1Char('[') + host + QLatin1Char(']'); // an IPv6 address
@@ -94,8 +97,8 @@ void MailSender::send(const QString &from, const QString &to, const QString &sub
 
     const QByteArray date = headerLine("Date", QDateTime::currentDateTime().toString(Qt::RFC2822Date));
     const QByteArray messageId =
-        headerLine("Message-ID", QLatin1Char('<') + QUuid::createUuid().toString(QUuid::WithoutBraces)
-                                     + QStringLiteral("@fatturazione>"));
+        headerLine("Message-ID", QLatin1Char('<') + QUuid::createUuid().toString(QUuid::WithoutBraces) +
+                                     QStringLiteral("@fatturazione>"));
     const QByteArray fromHeader = headerLine("From", QString::fromUtf8(fromBytes));
     const QByteArray toHeader = headerLine("To", QString::fromUtf8(toBytes));
     const QByteArray subjectHeader = headerLine("Subject", subject);

@@ -24,8 +24,7 @@ class RowInserter
 {
 public:
     RowInserter(ServiceStore &store, const QString &table, const QStringList &columns)
-        : m_columns(columns), m_sizes(store.textSizes(table)),
-          m_statement(store.handle(), sql(table, columns))
+        : m_columns(columns), m_sizes(store.textSizes(table)), m_statement(store.handle(), sql(table, columns))
     {
     }
 
@@ -51,7 +50,8 @@ private:
             quoted << QLatin1Char('`') + column + QLatin1Char('`');
             marks << QStringLiteral("?");
         }
-        return QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table, quoted.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        return QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)")
+            .arg(table, quoted.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     }
 
     QStringList m_columns;
@@ -70,11 +70,12 @@ PurchaseLoader::PurchaseLoader(const ServiceSettings &settings) : m_settings(set
 ServiceAnswer PurchaseLoader::load(const QString &fileName) const
 {
     if (!ServiceFileName::isReceivedFile(fileName))
-        return ServiceAnswer::refused(400, QStringLiteral("Nome del file non valido: '%1' (atteso un file .xml o .xml.p7m)")
-                                               .arg(fileName));
+        return ServiceAnswer::refused(
+            400, QStringLiteral("Nome del file non valido: '%1' (atteso un file .xml o .xml.p7m)").arg(fileName));
     if (fileName.size() > NameChars)
         return ServiceAnswer::refused(
-            400, QStringLiteral("Nome del file troppo lungo: '%1' (al massimo %2 caratteri)").arg(fileName).arg(NameChars));
+            400,
+            QStringLiteral("Nome del file troppo lungo: '%1' (al massimo %2 caratteri)").arg(fileName).arg(NameChars));
     QFile file(QDir(m_settings.receivedFolder).filePath(fileName));
     if (!file.exists())
         return ServiceAnswer::refused(
@@ -123,8 +124,8 @@ ServiceAnswer PurchaseLoader::load(const QString &fileName) const
             throw;
         }
     } catch (const AppError &error) {
-        return ServiceAnswer::refused(500, QStringLiteral("Errore dell'archivio fatture: il file '%1' non è stato caricato")
-                                               .arg(fileName),
-                                      {error.message()});
+        return ServiceAnswer::refused(
+            500, QStringLiteral("Errore dell'archivio fatture: il file '%1' non è stato caricato").arg(fileName),
+            {error.message()});
     }
 }

@@ -15,7 +15,10 @@ QByteArray ServiceAnswer::html() const
     return page.toUtf8();
 }
 
-ServiceAnswer ServiceAnswer::ok(const QString &title, const QString &message) { return {200, title, message, {}}; }
+ServiceAnswer ServiceAnswer::ok(const QString &title, const QString &message)
+{
+    return {200, title, message, {}};
+}
 
 ServiceAnswer ServiceAnswer::refused(int status, const QString &message, const QStringList &details)
 {

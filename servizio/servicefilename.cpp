@@ -9,7 +9,8 @@ bool isBare(const QString &name, int maxChars)
     if (name.isEmpty() || name.size() > maxChars || name.startsWith(QLatin1Char('.')))
         return false;
     for (const QChar c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.category() == QChar::Other_Control)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
             return false;
     return !name.contains(QLatin1String(".."));
 }

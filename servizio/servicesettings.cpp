@@ -32,8 +32,8 @@ QString readText(const QSettings &ini, const QString &key, const QString &fallba
 // A password in a file that others can read is a password given away.
 void refuseReadableSecrets(const QString &path, const QSettings &ini)
 {
-    const bool holdsPassword = !readText(ini, QStringLiteral("archivio/password"), {}).isEmpty()
-                               || !readText(ini, QStringLiteral("smtp/password"), {}).isEmpty();
+    const bool holdsPassword = !readText(ini, QStringLiteral("archivio/password"), {}).isEmpty() ||
+                               !readText(ini, QStringLiteral("smtp/password"), {}).isEmpty();
     const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (holdsPassword && (QFile::permissions(path) & others))
         throw AppError(QStringLiteral("Il file delle impostazioni %1 contiene una password ed è leggibile da altri "
@@ -70,7 +70,8 @@ ServiceSettings ServiceSettings::read(const QString &path)
         return settings;
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Impossibile leggere il file delle impostazioni %1: %2").arg(path, probe.errorString()));
+        throw AppError(
+            QStringLiteral("Impossibile leggere il file delle impostazioni %1: %2").arg(path, probe.errorString()));
     probe.close();
     QSettings ini(path, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError)
@@ -86,7 +87,8 @@ ServiceSettings ServiceSettings::read(const QString &path)
 
     settings.smtpServer = readText(ini, QStringLiteral("smtp/server"), settings.smtpServer);
     settings.smtpPort = readPort(ini, QStringLiteral("smtp/porta"), 0);
-    const QString security = ini.value(QStringLiteral("smtp/sicurezza"), QStringLiteral("nessuna")).toString().trimmed();
+    const QString security =
+        ini.value(QStringLiteral("smtp/sicurezza"), QStringLiteral("nessuna")).toString().trimmed();
     if (security == QLatin1String("nessuna"))
         settings.smtpSecurity = Security::None;
     else if (security == QLatin1String("starttls"))

@@ -10,17 +10,17 @@ struct ServiceSettings
 {
     enum class Security { None, StartTls, Tls };
 
-    quint16 httpPort = 8080;                  // [http] porta
-    Connection::Settings store;               // [archivio] server, database, utente, password
-    QString smtpServer = QStringLiteral("127.0.0.1"); // [smtp] server
-    quint16 smtpPort = 0;                     // [smtp] porta; 0: 25, 587 or 465 after the security
-    Security smtpSecurity = Security::None;   // [smtp] sicurezza: nessuna, starttls, tls
-    QString smtpUser;                         // [smtp] utente
-    QString smtpPassword;                     // [smtp] password
-    QString sender;                           // [smtp] mittente; empty: the company's mail
+    quint16 httpPort = 8080;                                       // [http] porta
+    Connection::Settings store;                                    // [archivio] server, database, utente, password
+    QString smtpServer = QStringLiteral("127.0.0.1");              // [smtp] server
+    quint16 smtpPort = 0;                                          // [smtp] porta; 0: 25, 587 or 465 after the security
+    Security smtpSecurity = Security::None;                        // [smtp] sicurezza: nessuna, starttls, tls
+    QString smtpUser;                                              // [smtp] utente
+    QString smtpPassword;                                          // [smtp] password
+    QString sender;                                                // [smtp] mittente; empty: the company's mail
     QString sdiAddress = QStringLiteral("sdi01@pec.fatturapa.it"); // [sdi] indirizzo
-    QString outgoingFolder;                   // [cartelle] invio; empty: the company's path
-    QString receivedFolder = QStringLiteral("."); // [cartelle] ricevute
+    QString outgoingFolder;                                        // [cartelle] invio; empty: the company's path
+    QString receivedFolder = QStringLiteral(".");                  // [cartelle] ricevute
 
     ServiceSettings();
 

@@ -8,7 +8,10 @@
 
 ServiceStore::ServiceStore(const Connection::Settings &settings) : m_mysql(Connection::openRaw(settings)) {}
 
-ServiceStore::~ServiceStore() { mysql_close(m_mysql); }
+ServiceStore::~ServiceStore()
+{
+    mysql_close(m_mysql);
+}
 
 void ServiceStore::run(const char *sql)
 {
@@ -16,9 +19,18 @@ void ServiceStore::run(const char *sql)
         throw AppError(Connection::lastError(m_mysql));
 }
 
-void ServiceStore::begin() { run("START TRANSACTION"); }
-void ServiceStore::commit() { run("COMMIT"); }
-void ServiceStore::rollback() noexcept { mysql_query(m_mysql, "ROLLBACK"); }
+void ServiceStore::begin()
+{
+    run("START TRANSACTION");
+}
+void ServiceStore::commit()
+{
+    run("COMMIT");
+}
+void ServiceStore::rollback() noexcept
+{
+    mysql_query(m_mysql, "ROLLBACK");
+}
 
 QString ServiceStore::companyColumn(const QString &column)
 {
@@ -28,15 +40,21 @@ QString ServiceStore::companyColumn(const QString &column)
     return rows.isEmpty() ? QString() : rows.first().value(0);
 }
 
-QString ServiceStore::companyFolder() { return companyColumn(QStringLiteral("path")); }
-QString ServiceStore::companyMail() { return companyColumn(QStringLiteral("mail")); }
+QString ServiceStore::companyFolder()
+{
+    return companyColumn(QStringLiteral("path"));
+}
+QString ServiceStore::companyMail()
+{
+    return companyColumn(QStringLiteral("mail"));
+}
 
 QHash<QString, int> ServiceStore::textSizes(const QString &table)
 {
     MY_CHARSET_INFO info;
     mysql_get_character_set_info(m_mysql, &info);
-    const RowSet set = readRowSet(m_mysql, QStringLiteral("SELECT * FROM `%1` WHERE 0").arg(table),
-                                  info.mbmaxlen ? info.mbmaxlen : 1);
+    const RowSet set =
+        readRowSet(m_mysql, QStringLiteral("SELECT * FROM `%1` WHERE 0").arg(table), info.mbmaxlen ? info.mbmaxlen : 1);
     QHash<QString, int> sizes;
     for (const Column &column : set.columns)
         if (column.kind == Column::Kind::Text && column.maxChars > 0)

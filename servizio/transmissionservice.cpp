@@ -55,9 +55,8 @@ TransmissionService::TransmissionService(const ServiceSettings &settings, QObjec
                        if (const auto refused = refusal(request))
                            return QtFuture::makeReadyFuture(respond(*refused));
                        const QString fileName = queryValue(request, QStringLiteral("nome_file"));
-                       return QtConcurrent::run(&m_workers, [this, fileName] {
-                           return respond(PurchaseLoader(m_settings).load(fileName));
-                       });
+                       return QtConcurrent::run(
+                           &m_workers, [this, fileName] { return respond(PurchaseLoader(m_settings).load(fileName)); });
                    });
     m_server.setMissingHandler([this](const QHttpServerRequest &, QHttpServerResponder &&responder) {
         const ServiceAnswer answer = ServiceAnswer::refused(404, QStringLiteral("Indirizzo sconosciuto al servizio"));
@@ -65,9 +64,15 @@ TransmissionService::TransmissionService(const ServiceSettings &settings, QObjec
     });
 }
 
-TransmissionService::~TransmissionService() { m_workers.waitForDone(); }
+TransmissionService::~TransmissionService()
+{
+    m_workers.waitForDone();
+}
 
-void TransmissionService::setInvoiceCheck(InvoiceCheck check) { m_check = std::move(check); }
+void TransmissionService::setInvoiceCheck(InvoiceCheck check)
+{
+    m_check = std::move(check);
+}
 
 quint16 TransmissionService::listen()
 {

@@ -11,9 +11,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QEventLoop>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -22,30 +22,34 @@ namespace {
 
 constexpr int kInvoices = 100;
 
-QString fileName(int id) { return QStringLiteral("IT01234567890_%1.xml").arg(id, 5, 10, QLatin1Char('0')); }
+QString fileName(int id)
+{
+    return QStringLiteral("IT01234567890_%1.xml").arg(id, 5, 10, QLatin1Char('0'));
+}
 
 QByteArray receivedFile(int lines)
 {
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<p:FatturaElettronica versione=\"FPR12\" "
-                     "xmlns:p=\"http://ivaservizi.agenziaentrate.gov.it/docs/xsd/fatture/v1.2\">"
-                     "<FatturaElettronicaHeader><DatiTrasmissione><CodiceDestinatario>ABC1234</CodiceDestinatario>"
-                     "</DatiTrasmissione><CedentePrestatore><DatiAnagrafici><IdFiscaleIVA><IdPaese>IT</IdPaese>"
-                     "<IdCodice>01234567890</IdCodice></IdFiscaleIVA><Anagrafica><Denominazione>Fornitore</Denominazione>"
-                     "</Anagrafica></DatiAnagrafici><Sede><Indirizzo>Via Roma 1</Indirizzo><CAP>20100</CAP>"
-                     "<Comune>Milano</Comune><Nazione>IT</Nazione></Sede></CedentePrestatore></FatturaElettronicaHeader>"
-                     "<FatturaElettronicaBody><DatiGenerali><DatiGeneraliDocumento><TipoDocumento>TD01</TipoDocumento>"
-                     "<Divisa>EUR</Divisa><Data>2024-03-05</Data><Numero>1</Numero></DatiGeneraliDocumento>"
-                     "</DatiGenerali><DatiBeniServizi>";
+    QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<p:FatturaElettronica versione=\"FPR12\" "
+        "xmlns:p=\"http://ivaservizi.agenziaentrate.gov.it/docs/xsd/fatture/v1.2\">"
+        "<FatturaElettronicaHeader><DatiTrasmissione><CodiceDestinatario>ABC1234</CodiceDestinatario>"
+        "</DatiTrasmissione><CedentePrestatore><DatiAnagrafici><IdFiscaleIVA><IdPaese>IT</IdPaese>"
+        "<IdCodice>01234567890</IdCodice></IdFiscaleIVA><Anagrafica><Denominazione>Fornitore</Denominazione>"
+        "</Anagrafica></DatiAnagrafici><Sede><Indirizzo>Via Roma 1</Indirizzo><CAP>20100</CAP>"
+        "<Comune>Milano</Comune><Nazione>IT</Nazione></Sede></CedentePrestatore></FatturaElettronicaHeader>"
+        "<FatturaElettronicaBody><DatiGenerali><DatiGeneraliDocumento><TipoDocumento>TD01</TipoDocumento>"
+        "<Divisa>EUR</Divisa><Data>2024-03-05</Data><Numero>1</Numero></DatiGeneraliDocumento>"
+        "</DatiGenerali><DatiBeniServizi>";
     for (int i = 1; i <= lines; ++i)
-        xml += "<DettaglioLinee><NumeroLinea>" + QByteArray::number(i)
-               + "</NumeroLinea><CodiceArticolo><CodiceTipo>EAN</CodiceTipo><CodiceValore>800" + QByteArray::number(i)
-               + "</CodiceValore></CodiceArticolo><Descrizione>Articolo " + QByteArray::number(i)
-               + "</Descrizione><Quantita>2.00</Quantita><UnitaMisura>pz</UnitaMisura><PrezzoUnitario>50.00"
-                 "</PrezzoUnitario><PrezzoTotale>100.00</PrezzoTotale><AliquotaIVA>22.00</AliquotaIVA></DettaglioLinee>";
-    xml += "<DatiRiepilogo><AliquotaIVA>22.00</AliquotaIVA><ImponibileImporto>" + QByteArray::number(lines * 100)
-           + ".00</ImponibileImporto><Imposta>" + QByteArray::number(lines * 22)
-           + ".00</Imposta></DatiRiepilogo></DatiBeniServizi></FatturaElettronicaBody></p:FatturaElettronica>\n";
+        xml += "<DettaglioLinee><NumeroLinea>" + QByteArray::number(i) +
+               "</NumeroLinea><CodiceArticolo><CodiceTipo>EAN</CodiceTipo><CodiceValore>800" + QByteArray::number(i) +
+               "</CodiceValore></CodiceArticolo><Descrizione>Articolo " + QByteArray::number(i) +
+               "</Descrizione><Quantita>2.00</Quantita><UnitaMisura>pz</UnitaMisura><PrezzoUnitario>50.00"
+               "</PrezzoUnitario><PrezzoTotale>100.00</PrezzoTotale><AliquotaIVA>22.00</AliquotaIVA></DettaglioLinee>";
+    xml += "<DatiRiepilogo><AliquotaIVA>22.00</AliquotaIVA><ImponibileImporto>" + QByteArray::number(lines * 100) +
+           ".00</ImponibileImporto><Imposta>" + QByteArray::number(lines * 22) +
+           ".00</Imposta></DatiRiepilogo></DatiBeniServizi></FatturaElettronicaBody></p:FatturaElettronica>\n";
     return xml;
 }
 
@@ -97,7 +101,8 @@ int main(int argc, char **argv)
     db.execute(QStringLiteral("INSERT INTO azienda (rag_soc, mail, path) VALUES ('Dosca', 'a@dosca.it', '%1')")
                    .arg(dir.filePath(QStringLiteral("xml"))));
     for (int id = 1; id <= kInvoices; ++id) {
-        db.execute(QStringLiteral("INSERT INTO testata (id_invio, nome_file) VALUES (%1, '%2')").arg(id).arg(fileName(id)));
+        db.execute(
+            QStringLiteral("INSERT INTO testata (id_invio, nome_file) VALUES (%1, '%2')").arg(id).arg(fileName(id)));
         QFile file(QDir(dir.filePath(QStringLiteral("xml"))).filePath(fileName(id)));
         file.open(QIODevice::WriteOnly);
         file.write(receivedFile(10));

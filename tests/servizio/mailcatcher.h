@@ -13,12 +13,12 @@ class MailCatcher
 public:
     struct Message
     {
-        QString recipient;  // the envelope recipient
+        QString recipient; // the envelope recipient
         QString attachmentName;
         QByteArray attachment; // decoded bytes
     };
 
-    MailCatcher();  // starts it; qFatal when it does not answer
+    MailCatcher(); // starts it; qFatal when it does not answer
     ~MailCatcher();
 
     quint16 port() const { return m_port; }

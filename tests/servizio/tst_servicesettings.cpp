@@ -30,9 +30,20 @@ class TestServiceSettings : public QObject
 
     static QString summary(const ServiceSettings &s)
     {
-        return QStringList{QString::number(s.httpPort), s.store.server, s.store.database, s.store.user, s.store.password,
-                           s.smtpServer, QString::number(s.effectiveSmtpPort()), QString::number(int(s.smtpSecurity)),
-                           s.smtpUser, s.smtpPassword, s.sender, s.sdiAddress, s.outgoingFolder, s.receivedFolder}
+        return QStringList{QString::number(s.httpPort),
+                           s.store.server,
+                           s.store.database,
+                           s.store.user,
+                           s.store.password,
+                           s.smtpServer,
+                           QString::number(s.effectiveSmtpPort()),
+                           QString::number(int(s.smtpSecurity)),
+                           s.smtpUser,
+                           s.smtpPassword,
+                           s.sender,
+                           s.sdiAddress,
+                           s.outgoingFolder,
+                           s.receivedFolder}
             .join(QLatin1Char('|'));
     }
 
@@ -50,9 +61,10 @@ private slots:
                           "[sdi]\nindirizzo=sdi07@pec.fatturapa.it\n[cartelle]\ninvio=/srv/xml\nricevute=/srv/in\n")
             << "8181|10.0.0.5|fatture|servizio|se,gre;to|smtps.pec.example.it|4650|2|dosca@pec.example.it|x,y|"
                "dosca@pec.example.it|sdi07@pec.fatturapa.it|/srv/xml|/srv/in";
-        QTest::newRow("starttls takes the submission port") << QByteArray("[smtp]\nsicurezza=starttls\n")
-                                                            << "8080|127.0.0.1|xml_dosca|root|kertovin_47|127.0.0.1|587|1|"
-                                                               "|||sdi01@pec.fatturapa.it||.";
+        QTest::newRow("starttls takes the submission port")
+            << QByteArray("[smtp]\nsicurezza=starttls\n")
+            << "8080|127.0.0.1|xml_dosca|root|kertovin_47|127.0.0.1|587|1|"
+               "|||sdi01@pec.fatturapa.it||.";
     }
 
     void readsTheKeys()
@@ -73,7 +85,8 @@ private slots:
             << QByteArray("[archivio]\npassword=segreto\n") << true << "leggibile da altri utenti";
         QTest::newRow("password for the owner only") << QByteArray("[smtp]\npassword=segreto\n") << false << QString();
         QTest::newRow("no password, readable by all") << QByteArray("[smtp]\nserver=posta\n") << true << QString();
-        QTest::newRow("unknown security") << QByteArray("[smtp]\nsicurezza=ssl\n") << false << "sicurezza SMTP sconosciuta";
+        QTest::newRow("unknown security")
+            << QByteArray("[smtp]\nsicurezza=ssl\n") << false << "sicurezza SMTP sconosciuta";
         QTest::newRow("port not a number") << QByteArray("[http]\nporta=ottanta\n") << false << "porta non valida";
         QTest::newRow("port out of range") << QByteArray("[smtp]\nporta=70000\n") << false << "porta non valida";
     }

@@ -19,7 +19,10 @@ const QString secondFile = QStringLiteral("IT01234567890_00002.xml");
 const QString thirdFile = QStringLiteral("IT01234567890_00003.xml");
 const QByteArray firstBytes = "<?xml version=\"1.0\"?><fattura numero=\"1\"/>\n";
 
-QString example(const QString &name) { return QStringLiteral(FATTURAPA_DIR "/") + name; }
+QString example(const QString &name)
+{
+    return QStringLiteral(FATTURAPA_DIR "/") + name;
+}
 } // namespace
 
 class TestTransmissionService : public QObject
@@ -97,7 +100,10 @@ class TestTransmissionService : public QObject
         }
     }
 
-    QString sent(int id) { return db->scalar(QStringLiteral("SELECT inviata FROM testata WHERE id_invio = %1").arg(id)); }
+    QString sent(int id)
+    {
+        return db->scalar(QStringLiteral("SELECT inviata FROM testata WHERE id_invio = %1").arg(id));
+    }
     int count(const QString &table) { return db->scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt(); }
 
     void putReceived(const QString &name, const QByteArray &content)
@@ -122,7 +128,10 @@ class TestTransmissionService : public QObject
         return process.waitForFinished(60000) ? process.exitCode() : -1;
     }
 
-    Reply load(const QString &name) { return get(QStringLiteral("/Fatt_Acq/read_xml.php?nome_file=") + QUrl::toPercentEncoding(name)); }
+    Reply load(const QString &name)
+    {
+        return get(QStringLiteral("/Fatt_Acq/read_xml.php?nome_file=") + QUrl::toPercentEncoding(name));
+    }
 
 private slots:
     void initTestCase() { mail = std::make_unique<MailCatcher>(); }
@@ -184,8 +193,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         const QString file1 = QStringLiteral("nome_file=%1&n_invio=1").arg(firstFile);
-        QTest::newRow("file of another invoice") << QStringLiteral("nome_file=%1&n_invio=1").arg(secondFile)
-                                                 << QByteArray() << QByteArray() << 400 << "non è quello della fattura 1";
+        QTest::newRow("file of another invoice")
+            << QStringLiteral("nome_file=%1&n_invio=1").arg(secondFile) << QByteArray() << QByteArray() << 400
+            << "non è quello della fattura 1";
         QTest::newRow("folder in the name") << QStringLiteral("nome_file=../xml/%1&n_invio=1").arg(firstFile)
                                             << QByteArray() << QByteArray() << 400 << "Nome del file non valido";
         QTest::newRow("encoded folder in the name")
@@ -193,19 +203,19 @@ private slots:
             << "Nome del file non valido";
         QTest::newRow("markup in the name") << QStringLiteral("nome_file=%3Cb%3EIT1_1.xml&n_invio=1") << QByteArray()
                                             << QByteArray() << 400 << "&lt;b&gt;IT1_1.xml";
-        QTest::newRow("another site's page") << file1 << QByteArray("Sec-Fetch-Site") << QByteArray("cross-site") << 403
-                                             << "altra pagina web";
-        QTest::newRow("a sibling site's page") << file1 << QByteArray("Sec-Fetch-Site") << QByteArray("same-site")
-                                               << 403 << "altra pagina web";
-        QTest::newRow("foreign host name") << file1 << QByteArray("Host") << QByteArray("fatture.example.com:8080")
-                                           << 403 << "non locale";
+        QTest::newRow("another site's page")
+            << file1 << QByteArray("Sec-Fetch-Site") << QByteArray("cross-site") << 403 << "altra pagina web";
+        QTest::newRow("a sibling site's page")
+            << file1 << QByteArray("Sec-Fetch-Site") << QByteArray("same-site") << 403 << "altra pagina web";
+        QTest::newRow("foreign host name")
+            << file1 << QByteArray("Host") << QByteArray("fatture.example.com:8080") << 403 << "non locale";
         QTest::newRow("file not written") << QStringLiteral("nome_file=%1&n_invio=2").arg(secondFile) << QByteArray()
                                           << QByteArray() << 404 << "non si trova nella cartella";
         QTest::newRow("unknown invoice") << QStringLiteral("nome_file=%1&n_invio=99").arg(firstFile) << QByteArray()
                                          << QByteArray() << 404 << "Fattura 99 non trovata";
-        QTest::newRow("invoice number not a number") << QStringLiteral("nome_file=%1&n_invio=1%20OR%201").arg(firstFile)
-                                                     << QByteArray() << QByteArray() << 400
-                                                     << "Numero di fattura non valido";
+        QTest::newRow("invoice number not a number")
+            << QStringLiteral("nome_file=%1&n_invio=1%20OR%201").arg(firstFile) << QByteArray() << QByteArray() << 400
+            << "Numero di fattura non valido";
         QTest::newRow("invoice already sent") << QStringLiteral("nome_file=%1&n_invio=3").arg(thirdFile) << QByteArray()
                                               << QByteArray() << 409 << "Fattura gia inviata";
     }
@@ -238,8 +248,10 @@ private slots:
         });
         const Reply reply = get(QStringLiteral("/Fatt_Ven/mail_sdi.php?nome_file=%1&n_invio=1").arg(firstFile));
         QCOMPARE(reply.status, 422);
-        QVERIFY2(reply.body.contains(QStringLiteral("00305: IdCodice del cessionario non valido")), qPrintable(reply.body));
-        QCOMPARE(QFileInfo(checkedPath).canonicalFilePath(), QFileInfo(QDir(outgoing()).filePath(firstFile)).canonicalFilePath());
+        QVERIFY2(reply.body.contains(QStringLiteral("00305: IdCodice del cessionario non valido")),
+                 qPrintable(reply.body));
+        QCOMPARE(QFileInfo(checkedPath).canonicalFilePath(),
+                 QFileInfo(QDir(outgoing()).filePath(firstFile)).canonicalFilePath());
         QCOMPARE(mail->messages().size(), 0);
         QCOMPARE(sent(1), QStringLiteral("0"));
     }
@@ -268,7 +280,8 @@ private slots:
         QNetworkAccessManager second;
         QList<QNetworkReply *> pending;
         for (int id = 1; id <= 10; ++id) {
-            const QString path = QStringLiteral("/Fatt_Ven/mail_sdi.php?nome_file=%1&n_invio=%2").arg(names[id - 1]).arg(id);
+            const QString path =
+                QStringLiteral("/Fatt_Ven/mail_sdi.php?nome_file=%1&n_invio=%2").arg(names[id - 1]).arg(id);
             pending << request(path);
             pending << second.get(QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path))));
         }
@@ -308,7 +321,8 @@ private slots:
         QVERIFY2(reply.body.contains(QStringLiteral("Fattura caricata")), qPrintable(reply.body));
         QCOMPARE(db->scalar(QStringLiteral("SELECT nome_file FROM test_car")), file);
         QCOMPARE(count(QStringLiteral("test_car")), 1);
-        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM dett_car d JOIN test_car t ON d.prot_car = t.prot")).toInt(),
+        QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM dett_car d JOIN test_car t ON d.prot_car = t.prot"))
+                     .toInt(),
                  lines);
     }
 
@@ -322,13 +336,16 @@ private slots:
             QSKIP("the official FatturaPA examples are not there");
         putReceived(file, content);
         QCOMPARE(load(file).status, 200);
-        const QString header = QStringLiteral("SELECT CONCAT_WS('|', rag_soc, p_iva, indirizzo, cap, comune, prov, data_doc,"
-                                              " num_doc, tot_doc, tipo_doc, tipo_pag, mod_pag, n_rate, scad1, imp_scad1,"
-                                              " aliquota, imponibile, imposta, esig_iva) FROM test_car");
-        QCOMPARE(db->scalar(header), QStringLiteral("SOCIETA' ALPHA SRL|01234567890|VIALE ROMA 543|07100|SASSARI|SS|"
-                                                    "18/12/2014|123|32,95|TD01|TP01|MP01|1|30/01/2015|32,95|22|27,00|5,95|D"));
-        const QString line = QStringLiteral("SELECT CONCAT_WS('|', prog, descrizione, quantita, prezzo_unit, prezzo_tot,"
-                                            " aliquota) FROM dett_car WHERE prog = 2");
+        const QString header =
+            QStringLiteral("SELECT CONCAT_WS('|', rag_soc, p_iva, indirizzo, cap, comune, prov, data_doc,"
+                           " num_doc, tot_doc, tipo_doc, tipo_pag, mod_pag, n_rate, scad1, imp_scad1,"
+                           " aliquota, imponibile, imposta, esig_iva) FROM test_car");
+        QCOMPARE(db->scalar(header),
+                 QStringLiteral("SOCIETA' ALPHA SRL|01234567890|VIALE ROMA 543|07100|SASSARI|SS|"
+                                "18/12/2014|123|32,95|TD01|TP01|MP01|1|30/01/2015|32,95|22|27,00|5,95|D"));
+        const QString line =
+            QStringLiteral("SELECT CONCAT_WS('|', prog, descrizione, quantita, prezzo_unit, prezzo_tot,"
+                           " aliquota) FROM dett_car WHERE prog = 2");
         QCOMPARE(db->scalar(line), QStringLiteral("2|FORNITURE VARIE PER UFFICIO|10,00|2,000|20,000|22"));
         QCOMPARE(db->scalar(QStringLiteral("SELECT CHAR_LENGTH(descrizione) FROM dett_car WHERE prog = 1")),
                  QStringLiteral("100"));
@@ -371,15 +388,16 @@ private slots:
         QTest::addColumn<QString>("message");
         const QByteArray several = readFile(example(QStringLiteral("IT01234567890_FPR03.xml")));
         QTest::newRow("several invoices in one body") << "IT01234567890_FPR03.xml" << several << 422 << "2 fatture";
-        QTest::newRow("broken file") << "IT01234567890_00009.xml" << QByteArray("<p:FatturaElettronica versione=\"FPR12\"><Fattura")
-                                     << 422 << "non è una fattura elettronica";
+        QTest::newRow("broken file") << "IT01234567890_00009.xml"
+                                     << QByteArray("<p:FatturaElettronica versione=\"FPR12\"><Fattura") << 422
+                                     << "non è una fattura elettronica";
         QTest::newRow("other XML") << "ordine.xml" << QByteArray("<?xml version=\"1.0\"?><ordine/>") << 422
                                    << "non è una fattura elettronica";
-        QTest::newRow("signed file that is not signed") << "IT01234567890_00009.xml.p7m" << QByteArray("nulla di firmato")
-                                                        << 422 << "busta CMS";
+        QTest::newRow("signed file that is not signed")
+            << "IT01234567890_00009.xml.p7m" << QByteArray("nulla di firmato") << 422 << "busta CMS";
         QTest::newRow("missing file") << "IT01234567890_00008.xml" << QByteArray() << 404 << "non si trova";
-        QTest::newRow("folder in the name") << "../xml/IT01234567890_00001.xml" << QByteArray() << 400
-                                            << "Nome del file non valido";
+        QTest::newRow("folder in the name")
+            << "../xml/IT01234567890_00001.xml" << QByteArray() << 400 << "Nome del file non valido";
         QTest::newRow("mask of the empty list") << "*.xml" << QByteArray() << 404 << "non si trova";
     }
 
