@@ -256,14 +256,29 @@ private slots:
         QCOMPARE(sent(1), QStringLiteral("0"));
     }
 
-    void mailServerDownGivesTheInvoiceBack()
+    void failedMailGivesTheInvoiceBack_data()
     {
-        startService(settings(MailCatcher::freePort()));
-        const Reply reply = get(QStringLiteral("/Fatt_Ven/mail_sdi.php?nome_file=%1&n_invio=1").arg(firstFile));
-        QCOMPARE(reply.status, 502);
-        QVERIFY2(reply.body.contains(QStringLiteral("resta da inviare")), qPrintable(reply.body));
-        QVERIFY2(reply.body.contains(QStringLiteral("connect"), Qt::CaseInsensitive), qPrintable(reply.body));
+        QTest::addColumn<bool>("serverDown");
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<QString>("reply"); // what the page shows of the failure
+        QTest::newRow("mail server down") << true << "sdi01@pec.fatturapa.it" << "connect";
+        QTest::newRow("recipient refused") << false << "sdi01@@pec" << "553";
+    }
+
+    void failedMailGivesTheInvoiceBack()
+    {
+        QFETCH(bool, serverDown);
+        QFETCH(QString, recipient);
+        QFETCH(QString, reply);
+        ServiceSettings s = settings(serverDown ? MailCatcher::freePort() : mail->port());
+        s.sdiAddress = recipient;
+        startService(s);
+        const Reply answer = get(QStringLiteral("/Fatt_Ven/mail_sdi.php?nome_file=%1&n_invio=1").arg(firstFile));
+        QCOMPARE(answer.status, 502);
+        QVERIFY2(answer.body.contains(QStringLiteral("resta da inviare")), qPrintable(answer.body));
+        QVERIFY2(answer.body.contains(reply, Qt::CaseInsensitive), qPrintable(answer.body));
         QCOMPARE(sent(1), QStringLiteral("0"));
+        QCOMPARE(mail->messages().size(), 0);
     }
 
     // "Invio Fatture al SDI" opens every address at once, and a user may
