@@ -30,7 +30,11 @@ ServiceAnswer InvoiceSender::send(const QString &fileName, const QString &invoic
     if (!numeric || id <= 0)
         return ServiceAnswer::refused(400, QStringLiteral("Numero di fattura non valido: '%1'").arg(invoiceId));
     if (!ServiceFileName::isFatturaPa(fileName))
-        return ServiceAnswer::refused(400, QStringLiteral("Nome del file non valido: '%1'").arg(fileName));
+        return ServiceAnswer::refused(400,
+                                      QStringLiteral("Nome del file non valido: '%1' (lo SdI accetta solo nomi come "
+                                                     "IT01234567890_00001.xml, con un progressivo di 1-5 "
+                                                     "caratteri)")
+                                          .arg(fileName));
 
     try {
         ServiceStore store(m_settings.store);
