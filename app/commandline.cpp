@@ -10,7 +10,10 @@
 #include "controllo/visualizzafattura.h"
 #include "fattura/generaxml.h"
 #include "fattura/totali.h"
+#include "servizio/servicesettings.h"
+#include "servizio/transmissionservice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -226,6 +229,29 @@ int visualizza(Context &context, const QStringList &args)
     return Success;
 }
 
+// The transmission service runs until the program is stopped.
+int servizio(const QStringList &args, QTextStream &out)
+{
+    const Options options = parseOptions(args, {}, {QStringLiteral("--impostazioni")});
+    if (!options.positional.isEmpty())
+        throw UsageFailure(QStringLiteral("Argomento inatteso: %1").arg(options.positional.first()));
+    const QString path = options.values.value(QStringLiteral("--impostazioni"), QStringLiteral("servizio.ini"));
+    if (options.values.contains(QStringLiteral("--impostazioni")) && !QFileInfo::exists(path))
+        throw UsageFailure(QStringLiteral("File delle impostazioni non trovato: %1").arg(path));
+    TransmissionService service(ServiceSettings::read(path));
+    // A file that fails the SdI check is not sent.
+    service.setInvoiceCheck([](const QString &file) {
+        QStringList texts;
+        for (const SdiProblem &problem : ControlloSdi::checkFile(file))
+            texts << problem.toString();
+        return texts;
+    });
+    const quint16 port = service.listen();
+    out << QStringLiteral("Servizio di trasmissione in ascolto su http://localhost:%1\n").arg(port);
+    out.flush();
+    return QCoreApplication::exec();
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> list = {
@@ -255,6 +281,11 @@ const QList<Command> &commands()
          QStringLiteral("Trasforma il file XML FatturaPA con il foglio di stile dell'Agenzia delle Entrate e lo apre "
                         "nel browser; con --html scrive la pagina nel file OUT senza aprirla."),
          false, nullptr, visualizza, false},
+        {QStringLiteral("servizio"), QStringLiteral("servizio [--impostazioni FILE]"),
+         QStringLiteral("Avvia il servizio di trasmissione (invio a SDI per posta certificata, caricamento delle "
+                        "fatture ricevute) su 127.0.0.1, con le impostazioni di FILE (predefinito servizio.ini); "
+                        "resta attivo finché non viene fermato."),
+         false, nullptr, [](Context &context, const QStringList &args) { return servizio(args, context.out); }, false},
     };
     return list;
 }

@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-httpserver-dev qt6-websockets-dev
+    libcurl4-openssl-dev libssl-dev openssl python3-aiosmtpd
     libmariadb-dev mariadb-server mariadb-client
     libxml2-dev libxslt1-dev
     fonts-liberation

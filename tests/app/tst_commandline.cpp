@@ -2,7 +2,11 @@
 // exit statuses, what they print, what they leave in the store.
 #include "testdatabase.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,7 +79,8 @@ private slots:
         const Run help = run({"--help"});
         QCOMPARE(help.code, 0);
         for (const char *word : {"Uso: fatturazione", "ricalcola ID", "xml [--pa] ID", "stampa ID", "--acquisto",
-                                 "controlla FILE...", "visualizza FILE [--html OUT]"})
+                                 "controlla FILE...", "visualizza FILE [--html OUT]",
+                                 "servizio [--impostazioni FILE]"})
             QVERIFY2(help.out.contains(word), qPrintable(help.out));
 
         const struct {
@@ -89,6 +94,8 @@ private slots:
             {{"ricalcola", "99"}, "Fattura 99 non trovata"},
             {{"stampa", "--acquisto", "5", "--pdf", "x.pdf"}, "Fattura d'acquisto 5 non trovata"},
             {{"stampa", "1", "--pdf"}, "Manca il valore"},
+            {{"servizio", "8080"}, "Argomento inatteso"},
+            {{"servizio", "--impostazioni", "nessuno.ini"}, "File delle impostazioni non trovato"},
         };
         for (const auto &row : usage) {
             const Run r = run(row.args);
@@ -120,6 +127,50 @@ private slots:
         const Run noDb = run({"ricalcola", "1"});
         QCOMPARE(noDb.code, 1);
         QVERIFY2(noDb.err.contains("non_esiste"), qPrintable(noDb.err));
+    }
+
+    // The service is a long-running sub-command: it answers on the loopback
+    // interface from the store named by its settings until it is stopped.
+    void servizioAnswersUntilStopped()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        const quint16 port = probe.serverPort();
+        probe.close();
+        QFile ini(dir->filePath("servizio.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QStringLiteral("[http]\nporta=%1\n[archivio]\ndatabase=%2\n").arg(port).arg(db->name()).toUtf8());
+        ini.close();
+
+        QProcess service;
+        service.setWorkingDirectory(dir->path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MYSQL_TCP_PORT", QString::number(TestDatabase::serverSettings().port));
+        service.setProcessEnvironment(env);
+        service.start(QStringLiteral(FATTURAZIONE_PROGRAM), {"servizio"});
+        QVERIFY(service.waitForReadyRead(30000));
+        QVERIFY2(service.readAllStandardOutput().contains("in ascolto"), "the service did not start");
+
+        QNetworkAccessManager net;
+        QNetworkReply *reply = net.get(QNetworkRequest(
+            QUrl(QStringLiteral("http://localhost:%1/Fatt_Ven/mail_sdi.php?nome_file=IT01234567890_00001.xml&n_invio=1")
+                     .arg(port))));
+        QSignalSpy(reply, &QNetworkReply::finished).wait(30000);
+        const QString page = QString::fromUtf8(reply->readAll());
+        delete reply;
+        service.terminate();
+        QVERIFY(service.waitForFinished(10000));
+        // The invoice was found in the store: only its file name differs.
+        QVERIFY2(page.contains("non è quello della fattura 1"), qPrintable(page));
+
+        QFile secret(dir->filePath("segreto.ini"));
+        QVERIFY(secret.open(QIODevice::WriteOnly));
+        secret.write("[smtp]\npassword=segreto\n");
+        secret.close();
+        secret.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        const Run refused = run({"servizio", "--impostazioni", "segreto.ini"});
+        QCOMPARE(refused.code, 1);
+        QVERIFY2(refused.err.contains("leggibile da altri utenti"), qPrintable(refused.err));
     }
 
     void xmlPrintsThePathOfTheFile()
