@@ -29,6 +29,11 @@ QUrl serviceAddress(const QString &webRoot, ServiceScript script, const QString 
     return QUrl::fromEncoded(address.toUtf8());
 }
 
+QString invoiceFilePath(const TDiz &diz)
+{
+    return diz.AziendaT->text(QStringLiteral("path")).trimmed() + diz.Testata->text(QStringLiteral("nome_file"));
+}
+
 QUrl invoiceAddress(const TDiz &diz, ServiceScript script)
 {
     return serviceAddress(diz.webRoot, script, diz.Testata->text(QStringLiteral("nome_file")),

@@ -17,6 +17,10 @@ enum class ServiceScript { MailSdi, MailSdiPa, ReadXml };
 QString defaultWebRoot();
 QUrl serviceAddress(const QString &webRoot, ServiceScript script, const QString &nomeFile, int idInvio = 0);
 
+// Where the current invoice's FatturaPA file lies: the company's folder and
+// the invoice's nome_file.
+QString invoiceFilePath(const TDiz &diz);
+
 // The sending address of the current invoice of Testata.
 QUrl invoiceAddress(const TDiz &diz, ServiceScript script);
 

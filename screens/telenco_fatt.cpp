@@ -3,9 +3,12 @@
 #include "ui_telenco_fatt.h"
 
 #include "apperror.h"
+#include "controllo/controllosdi.h"
+#include "controllo/visualizzafattura.h"
 #include "errorbox.h"
 #include "exitwatch.h"
 #include "formbinding.h"
+#include "fattura/fatturacodes.h"
 #include "fattura/generaxml.h"
 #include "fattura/handoff.h"
 #include "fattura/invoiceactions.h"
@@ -17,6 +20,8 @@
 #include "tst_fatt.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QShowEvent>
@@ -57,6 +62,7 @@ TElenco_Fatt::TElenco_Fatt(TDiz *diz, QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(1220, 703);
+    offerCurrentCodes();
     setupGrids();
     setupHeaderPanel();
     for (QComboBox *combo : {ui->cb1, ui->cb2, ui->cb3, ui->CB4})
@@ -81,6 +87,7 @@ TElenco_Fatt::TElenco_Fatt(TDiz *diz, QWidget *parent)
     connect(ui->BitBtn19, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn19Click);
     connect(ui->BitBtn18, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn18Click);
     connect(ui->BitBtn6, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn6Click);
+    connect(ui->BitBtn22, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn22Click);
     connect(ui->BitBtn7, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn7Click);
     connect(ui->BitBtn10, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn10Click);
     connect(ui->BitBtn12, &QPushButton::clicked, this, &TElenco_Fatt::BitBtn12Click);
@@ -95,12 +102,51 @@ TElenco_Fatt::TElenco_Fatt(TDiz *diz, QWidget *parent)
 
 TElenco_Fatt::~TElenco_Fatt() = default;
 
+// The drop-downs offer their own items, then the codes in force that are
+// not among them; the legend lists those codes after its own groups.
+void TElenco_Fatt::offerCurrentCodes()
+{
+    auto extend = [](QComboBox *combo, const QList<FatturaCode> &codes) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        combo->clear();
+        combo->addItems(FatturaCodes::withCurrentCodes(items, codes));
+    };
+    extend(ui->CB4, FatturaCodes::natureCodes());
+    for (DBComboBox *combo : ui->P4->findChildren<DBComboBox *>()) {
+        const QString column = combo->property("dataField").toString();
+        if (column.startsWith(QLatin1String("natura")))
+            extend(combo, FatturaCodes::natureCodes());
+        else if (column == QLatin1String("tipo_doc"))
+            extend(combo, FatturaCodes::documentTypes());
+    }
+    auto *legend = ui->LegendaContenuto->layout();
+    const std::pair<const char *, const QList<FatturaCode> *> groups[] = {
+        {"Natura Iva (codici in vigore):", &FatturaCodes::natureCodes()},
+        {"Tipo Documento (codici in vigore):", &FatturaCodes::documentTypes()},
+        {"Regime Fiscale:", &FatturaCodes::taxRegimes()},
+    };
+    for (const auto &[title, codes] : groups) {
+        auto *heading = new QLabel(QString::fromUtf8(title), ui->LegendaContenuto);
+        heading->setStyleSheet(QStringLiteral("font-weight: bold; color: #800000; margin-top: 6px;"));
+        legend->addWidget(heading);
+        for (const FatturaCode &code : *codes) {
+            auto *entry = new QLabel(code.legendText(), ui->LegendaContenuto);
+            entry->setWordWrap(true);
+            entry->setStyleSheet(QStringLiteral("margin-left: 14px;"));
+            legend->addWidget(entry);
+        }
+    }
+}
+
 void TElenco_Fatt::setupGrids()
 {
     ui->DBGrid1->setDataSource(m_diz->TestataS, {
         {QStringLiteral("id_invio"), QStringLiteral("Id. Invio"), 59, Left},
         {QStringLiteral("tipo_doc"), QStringLiteral("Tipo Doc."), 0, Centre, Left,
-         {QStringLiteral("TD01"), QStringLiteral("TD04"), QStringLiteral("TD05")}},
+         FatturaCodes::withCurrentCodes({QStringLiteral("TD01"), QStringLiteral("TD04"), QStringLiteral("TD05")},
+                                        FatturaCodes::documentTypes())},
         {QStringLiteral("data_doc"), QStringLiteral("Data Doc."), 64, Centre, Centre},
         {QStringLiteral("num_doc"), QStringLiteral("N. Doc"), 64, Right, Centre},
         {QStringLiteral("tot_doc"), QStringLiteral("Totale"), 67, Right, Centre},
@@ -265,9 +311,57 @@ void TElenco_Fatt::BitBtn17Click()
     }
 }
 
-void TElenco_Fatt::BitBtn4Click() { runShowingError(this, [this] { GeneraXmlPrivati(*m_diz); }); }
+void TElenco_Fatt::BitBtn4Click()
+{
+    QString file;
+    if (runShowingError(this, [&] { file = GeneraXmlPrivati(*m_diz); }))
+        showCheckOf(file);
+}
 
-void TElenco_Fatt::BitBtn20Click() { runShowingError(this, [this] { GeneraXmlPA(*m_diz); }); }
+void TElenco_Fatt::BitBtn20Click()
+{
+    QString file;
+    if (runShowingError(this, [&] { file = GeneraXmlPA(*m_diz); }))
+        showCheckOf(file);
+}
+
+// A clean file shows nothing; otherwise every problem with its code.
+void TElenco_Fatt::showCheckOf(const QString &file)
+{
+    SdiProblems problems;
+    if (!runShowingError(this, [&] { problems = ControlloSdi::checkFile(file); }) || problems.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Controllo SdI"),
+                    QStringLiteral("Il file %1 non supera il Controllo SdI:").arg(QFileInfo(file).fileName()),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(sdiProblemsText(problems));
+    box.exec();
+}
+
+// The current invoice's file goes to the service when it passes the SdI
+// check, or when the user wants it sent all the same.
+bool TElenco_Fatt::mayHandOffCurrentInvoice()
+{
+    QString problems;
+    try {
+        problems = sdiProblemsText(ControlloSdi::checkFile(invoiceFilePath(*m_diz)));
+    } catch (const AppError &error) {
+        problems = error.message();
+    }
+    if (problems.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Controllo SdI"), ControlloSdi::sendAnywayQuestion(),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setInformativeText(problems);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TElenco_Fatt::BitBtn22Click()
+{
+    runShowingError(this, [this] {
+        openAddress(QUrl::fromLocalFile(VisualizzaFattura::writeHtml(invoiceFilePath(*m_diz))));
+    });
+}
 
 void TElenco_Fatt::openAddress(const QUrl &address) { QDesktopServices::openUrl(address); }
 
@@ -277,7 +371,7 @@ void TElenco_Fatt::sendCurrentInvoice(bool publicAdministration)
         inform(this, QStringLiteral("Fattura gia inviata"));
         return;
     }
-    if (!confirmed(this, QStringLiteral("Confermi invio a SDI ?")))
+    if (!confirmed(this, QStringLiteral("Confermi invio a SDI ?")) || !mayHandOffCurrentInvoice())
         return;
     openAddress(invoiceAddress(*m_diz, publicAdministration ? ServiceScript::MailSdiPa : ServiceScript::MailSdi));
 }
@@ -290,7 +384,12 @@ void TElenco_Fatt::BitBtn19Click()
 {
     if (!confirmed(this, QStringLiteral("Confermi invio Fatture al SDI: ?")))
         return;
-    runShowingError(this, [this] { handOffUnsentInvoices(*m_diz, [this](const QUrl &url) { openAddress(url); }); });
+    runShowingError(this, [this] {
+        handOffUnsentInvoices(*m_diz, [this](const QUrl &url) {
+            if (mayHandOffCurrentInvoice())
+                openAddress(url);
+        });
+    });
 }
 
 void TElenco_Fatt::BitBtn18Click()

@@ -55,6 +55,7 @@ private slots:
     void BitBtn19Click(); // Invio Fatture al SDI
     void BitBtn18Click(); // Importa Fatture
     void BitBtn6Click();  // Articoli Magazzino
+    void BitBtn22Click(); // Visualizza
     // Lines.
     void BitBtn7Click();  // Ins. Riga
     void BitBtn10Click(); // Mod. Riga
@@ -72,6 +73,9 @@ private:
     void CalcolaRiga();
     void sendCurrentInvoice(bool publicAdministration);
     void openAddress(const QUrl &address);
+    void showCheckOf(const QString &file);
+    bool mayHandOffCurrentInvoice();
+    void offerCurrentCodes();
     void setupGrids();
     void setupHeaderPanel();
 

@@ -38,7 +38,8 @@ void ModalAnswerer::poll()
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         texts << box->text();
-        QAbstractButton *button = m_answer ? box->button(QMessageBox::StandardButton(m_answer)) : nullptr;
+        const int answer = answers.value(box->text(), m_answer);
+        QAbstractButton *button = answer ? box->button(QMessageBox::StandardButton(answer)) : nullptr;
         if (!button)
             button = box->buttons().value(0);
         button->click();

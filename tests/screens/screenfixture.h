@@ -4,6 +4,7 @@
 #include "tdiz.h"
 #include "testdatabase.h"
 
+#include <QMap>
 #include <QStringList>
 
 #include <functional>
@@ -36,6 +37,8 @@ public:
     ~ModalAnswerer();
 
     QStringList texts;
+    // Answers by the box's text, where it differs from the usual one.
+    QMap<QString, int> answers;
     std::function<void(QWidget *)> onDialog;
 
 private:

@@ -1,5 +1,6 @@
 // The invoice desk as a user drives it: header list, line panel, header
 // panel, the buttons on whole invoices and the hand-off to the service.
+#include "controllo/controllosdi.h"
 #include "dbgrid.h"
 #include "dbnavigator.h"
 #include "screenfixture.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -353,17 +355,30 @@ private slots:
 
     void handsOffEveryUnsentInvoice()
     {
+        // Only invoice 3 has a file that passes the SdI check; the others are
+        // sent only when the user wants them sent all the same.
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(CLEAN_INVOICE, folder.filePath("IT01234567890_00003.xml")));
+        f->db->execute("INSERT INTO azienda (rag_soc, path) VALUES ('MIA SRL', '" + folder.path() + "/')");
         for (int id : {1, 2, 3, 4})
             addInvoice(id, id == 2 ? 1 : 0);
         f->reopenTables();
         f->diz->webRoot = "http://localhost:8080";
         desk->show();
-        QCOMPARE(clickAnswering("BitBtn19", QMessageBox::Yes), QStringList{"Confermi invio Fatture al SDI: ?"});
-        QCOMPARE(recorder.opened, (QStringList{
-                     "http://localhost:8080/Fatt_Ven/mail_sdi.php?nome_file=IT01234567890_00001.xml&n_invio=1",
-                     "http://localhost:8080/Fatt_Ven/mail_sdi.php?nome_file=IT01234567890_00003.xml&n_invio=3",
-                     "http://localhost:8080/Fatt_Ven/mail_sdi.php?nome_file=IT01234567890_00004.xml&n_invio=4"}));
+        {
+            ModalAnswerer answerer(QMessageBox::Yes);
+            answerer.answers[ControlloSdi::sendAnywayQuestion()] = QMessageBox::No;
+            click("BitBtn19");
+            QCOMPARE(answerer.texts, (QStringList{"Confermi invio Fatture al SDI: ?",
+                                                  ControlloSdi::sendAnywayQuestion(), ControlloSdi::sendAnywayQuestion()}));
+        }
+        QCOMPARE(recorder.opened, QStringList{
+                     "http://localhost:8080/Fatt_Ven/mail_sdi.php?nome_file=IT01234567890_00003.xml&n_invio=3"});
         QCOMPARE(child<DBGrid>("DBGrid1")->model()->rowCount(), 4);
+        // Answered Yes, the others go too.
+        recorder.opened.clear();
+        QCOMPARE(clickAnswering("BitBtn19", QMessageBox::Yes).size(), 3);
+        QCOMPARE(recorder.opened.size(), 3);
         // Nothing unsent: nothing opened, nothing shown after the question.
         f->db->execute("UPDATE testata SET inviata=1");
         recorder.opened.clear();
