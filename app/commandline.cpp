@@ -8,6 +8,7 @@
 
 #include "fattura/generaxml.h"
 #include "fattura/totali.h"
+#include "import/invoiceimport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -172,6 +173,26 @@ int stampa(Context &context, const QStringList &args)
     return Success;
 }
 
+// The desk's "Importa Fatture" without the question: one line per imported
+// invoice, then the summary; a document that fails stops the run.
+int importa(Context &context, const QStringList &args)
+{
+    if (!args.isEmpty())
+        throw UsageFailure(QStringLiteral("Il comando importa non accetta argomenti"));
+    const ImportResult result = InvoiceImport(context.diz).run();
+    for (const ImportedInvoice &invoice : result.invoices)
+        context.out << QStringLiteral("Fattura %1 (%2) id_invio %3: %4\n")
+                           .arg(invoice.number, invoice.type)
+                           .arg(invoice.idInvio)
+                           .arg(invoice.fileName);
+    context.out << InvoiceImport::summaryText(result) << '\n';
+    if (result.failed()) {
+        context.err << result.failure << '\n';
+        return Failure;
+    }
+    return Success;
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> list = {
@@ -192,6 +213,11 @@ const QList<Command> &commands()
              }
          },
          stampa},
+        {QStringLiteral("importa"), QStringLiteral("importa"),
+         QStringLiteral("Importa dal database del gestionale (a2020) le fatture e le note di credito non ancora "
+                        "presenti, con righe, totali e file XML; stampa una riga per fattura importata e il "
+                        "riepilogo."),
+         false, nullptr, importa},
     };
     return list;
 }
