@@ -33,7 +33,6 @@ InvoiceCopier::InvoiceCopier(TDiz &diz) : m_diz(diz) {}
 
 ImportedInvoice InvoiceCopier::copy(const SourceDocument &document)
 {
-    readVatSlots();
     writeHeader(document);
 
     m_lineCounter = 1;
@@ -68,6 +67,7 @@ void InvoiceCopier::readVatSlots()
 
 void InvoiceCopier::writeHeader(const SourceDocument &document)
 {
+    readVatSlots();
     SourceTable &source = *m_diz.Test_Fatt;
     TableComponent &testata = *m_diz.Testata;
     auto copyText = [&](const char *store, const char *from) {

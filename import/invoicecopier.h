@@ -20,6 +20,10 @@ public:
     explicit InvoiceCopier(TDiz &diz);
 
     ImportedInvoice copy(const SourceDocument &document);
+    // The first part of copy(): the header row alone, saved, current in
+    // Testata, with the VAT slots, discount and total of the source (what
+    // the totals later recompute from the lines).
+    void writeHeader(const SourceDocument &document);
 
     // Set once the header row is in the store, and the path of the file
     // once it is written: what a failure has to undo.
@@ -28,7 +32,6 @@ public:
 
 private:
     void readVatSlots();
-    void writeHeader(const SourceDocument &document);
     void writeSourceLines(const SourceDocument &document);
     void writeDeliveryNotes(const SourceDocument &document);
     void writeLine(const SourceDocument &document);
