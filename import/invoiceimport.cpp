@@ -9,6 +9,7 @@
 #include "store/tdiz.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -69,7 +70,17 @@ ImportResult InvoiceImport::run(const Progress &progress)
     headers.close();
     headers.setSql(kSelection);
     headers.first();
+    // The lines' columns are checked before any invoice is written; the
+    // table is opened again for each invoice's lines.
+    m_diz.Dett_Fatt->open();
+    m_diz.Dett_Fatt->close();
     readStoredNumbers();
+
+    // The header table is not re-read behind the import's back while the
+    // window's events turn between two invoices.
+    const int refreshInterval = testata.autoRefreshInterval();
+    testata.setAutoRefreshInterval(0);
+    const auto restoreRefresh = qScopeGuard([&] { testata.setAutoRefreshInterval(refreshInterval); });
 
     ImportResult result;
     const int total = headers.table()->rowCount();

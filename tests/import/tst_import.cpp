@@ -105,6 +105,7 @@ private slots:
     void presenceCheck();
     void failingDocumentIsUndone();
     void progressAndStop();
+    void unreadableManagementDatabase();
     void desktexts();
     void commandLine();
 };
@@ -380,6 +381,20 @@ void TestImport::progressAndStop()
     QVERIFY(result.stopped);
     QCOMPARE(result.imported(), 2);
     QCOMPARE(f.invoiceCount(), 2);
+}
+
+void TestImport::unreadableManagementDatabase()
+{
+    Fixture f;
+    f.a2020.insert(u"dettag"_s, sourceLine(f.a2020.insert(u"testata"_s, sourceHeader({})), {}));
+    f.a2020.execute(u"ALTER TABLE dettag DROP COLUMN lotto"_s);
+    try {
+        InvoiceImport(f.diz).run();
+        QFAIL("the import ran");
+    } catch (const AppError &error) {
+        QCOMPARE(error.message(), u"dettag: campo 'lotto' non trovato"_s);
+    }
+    QCOMPARE(f.invoiceCount(), 0);
 }
 
 void TestImport::desktexts()
