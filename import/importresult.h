@@ -6,8 +6,8 @@
 // One invoice the import created in the store.
 struct ImportedInvoice
 {
-    QString number;   // num_doc as stored ("123 /B", "FI 7")
-    QString type;     // tipo_doc: TD01 or TD04
+    QString number; // num_doc as stored ("123 /B", "FI 7")
+    QString type;   // tipo_doc: TD01 or TD04
     int idInvio = 0;
     QString fileName; // nome_file of the FatturaPA file written
 };

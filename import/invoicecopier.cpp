@@ -17,8 +17,14 @@ namespace {
 const QString kAmount = u"######0.00"_s;
 const QString kPrice = u"######0.000"_s;
 
-QString amount(long double value) { return DecimalText::format(value, kAmount); }
-QString price(long double value) { return DecimalText::format(value, kPrice); }
+QString amount(long double value)
+{
+    return DecimalText::format(value, kAmount);
+}
+QString price(long double value)
+{
+    return DecimalText::format(value, kPrice);
+}
 
 // Header columns copied as they stand, store column from source column.
 struct Copied
@@ -99,12 +105,9 @@ void InvoiceCopier::writeHeader(const SourceDocument &document)
         testata.setText(u"imposta"_s + suffix, amount(m_slots[k].vat));
         testata.setText(u"aliquota"_s + suffix, DecimalText::generalText(m_slots[k].rate));
     }
-    static const Copied rest[] = {{"cod_fis", "cod_fis"},
-                                  {"p_iva", "partiva"},
-                                  {"dest_soc", "dest_soc"},
-                                  {"dest_indir", "dest_indirizzo"},
-                                  {"dest_cap", "dest_cap"},
-                                  {"dest_comune", "dest_citta"}};
+    static const Copied rest[] = {{"cod_fis", "cod_fis"},   {"p_iva", "partiva"},
+                                  {"dest_soc", "dest_soc"}, {"dest_indir", "dest_indirizzo"},
+                                  {"dest_cap", "dest_cap"}, {"dest_comune", "dest_citta"}};
     for (const Copied &c : rest)
         copyText(c.store, c.source);
 
@@ -156,8 +159,8 @@ void InvoiceCopier::writeDeliveryNotes(const SourceDocument &document)
     SourceTable &notes = *m_diz.BolleT;
     lines.close();
     lines.setMaster(m_diz.BolleS, u"protocollo"_s, u"prot_testa"_s);
-    notes.setSql(u"SELECT * from a2020.testata where prot_f_diff="_s
-                 + SourceValue::integerText(*m_diz.Test_Fatt, u"protocollo"_s));
+    notes.setSql(u"SELECT * from a2020.testata where prot_f_diff="_s +
+                 SourceValue::integerText(*m_diz.Test_Fatt, u"protocollo"_s));
     lines.open();
     for (notes.first(); !notes.eof(); notes.next()) {
         const QString destination = SourceValue::text(notes, u"dest_soc"_s).left(35);
@@ -190,8 +193,8 @@ void InvoiceCopier::writeLine(const SourceDocument &document)
     if (firstDiscount > 0) {
         detta.setText(u"sc_perc"_s, amount(firstDiscount));
         detta.setText(u"sc_tipo"_s, u"SC"_s);
-        const long double discount = static_cast<long double>(number(u"pr_lordo"_s)) * number(u"quantita"_s)
-                                     - number(u"Imp_Netto"_s);
+        const long double discount =
+            static_cast<long double>(number(u"pr_lordo"_s)) * number(u"quantita"_s) - number(u"Imp_Netto"_s);
         detta.setText(u"sc_importo"_s, DecimalText::generalText(discount));
     }
     detta.setText(u"prezzo_tot"_s, price(number(u"Imp_Netto"_s)));
@@ -208,9 +211,9 @@ void InvoiceCopier::writeLine(const SourceDocument &document)
 void InvoiceCopier::writeNoteReference(const QString &destination, const QString &address)
 {
     SourceTable &note = *m_diz.BolleT;
-    const QString description = u"Rif. Bolla "_s + SourceValue::text(note, u"reg_doc"_s) + u" n. "_s
-                                + SourceValue::integerText(note, u"num_doc"_s) + u" del "_s
-                                + SourceValue::dateText(note, u"data"_s) + u' ' + destination + u' ' + address;
+    const QString description = u"Rif. Bolla "_s + SourceValue::text(note, u"reg_doc"_s) + u" n. "_s +
+                                SourceValue::integerText(note, u"num_doc"_s) + u" del "_s +
+                                SourceValue::dateText(note, u"data"_s) + u' ' + destination + u' ' + address;
     TableComponent &detta = *m_diz.Detta;
     detta.append();
     detta.setValue(u"id_invio"_s, m_invoiceId);

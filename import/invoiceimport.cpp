@@ -18,13 +18,19 @@ namespace {
 const QString kSelection =
     u"SELECT * from a2020.testata where reg_doc=\"FV\" or reg_doc=\"NC\" or reg_doc=\"NI\" or reg_doc=\"FD\" or reg_doc=\"FI\""_s;
 
-QString count(int n) { return DecimalText::format(n, u"#,##0"); }
+QString count(int n)
+{
+    return DecimalText::format(n, u"#,##0");
+}
 
 } // namespace
 
 InvoiceImport::InvoiceImport(TDiz &diz) : m_diz(diz) {}
 
-QString InvoiceImport::confirmationQuestion() { return u"Confermi importazione Fatture: ?"_s; }
+QString InvoiceImport::confirmationQuestion()
+{
+    return u"Confermi importazione Fatture: ?"_s;
+}
 
 QString InvoiceImport::progressText(int current, int total)
 {
@@ -33,9 +39,8 @@ QString InvoiceImport::progressText(int current, int total)
 
 QString InvoiceImport::summaryText(const ImportResult &result)
 {
-    QString text = u"Fatture importate: %1\nGià presenti: %2\nNon importate: %3"_s.arg(count(result.imported()),
-                                                                                      count(result.alreadyPresent),
-                                                                                      count(result.failed() ? 1 : 0));
+    QString text = u"Fatture importate: %1\nGià presenti: %2\nNon importate: %3"_s.arg(
+        count(result.imported()), count(result.alreadyPresent), count(result.failed() ? 1 : 0));
     if (result.stopped)
         text += u"\nImportazione interrotta dall'utente"_s;
     return text;

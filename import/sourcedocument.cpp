@@ -2,9 +2,15 @@
 
 #include "import/sourcevalue.h"
 
-bool SourceDocument::isForeign() const { return registerCode == u"FI" || registerCode == u"NI"; }
+bool SourceDocument::isForeign() const
+{
+    return registerCode == u"FI" || registerCode == u"NI";
+}
 
-bool SourceDocument::isDeferred() const { return registerCode == u"FD"; }
+bool SourceDocument::isDeferred() const
+{
+    return registerCode == u"FD";
+}
 
 SourceDocument SourceDocument::read(SourceTable &header, const QString &deskTitle)
 {

@@ -13,7 +13,7 @@ struct SourceDocument
     QString numberText;   // "123", "123 /B", "FI 123 /B"
     QString typeCode;     // TD01, or TD04 for credit notes
 
-    bool isForeign() const; // FI and NI: not subject to Italian VAT
+    bool isForeign() const;  // FI and NI: not subject to Italian VAT
     bool isDeferred() const; // FD: bills delivery notes
 
     // Throws AppError when num_doc is missing.

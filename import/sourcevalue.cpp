@@ -13,7 +13,8 @@ QVariant required(SourceTable &table, const QString &field)
 {
     const QVariant value = table.value(field);
     if (value.isNull())
-        throw AppError(QStringLiteral("Valore nullo nella colonna '%1' della tabella '%2'").arg(field, table.tableName()));
+        throw AppError(
+            QStringLiteral("Valore nullo nella colonna '%1' della tabella '%2'").arg(field, table.tableName()));
     return value;
 }
 
@@ -29,7 +30,10 @@ double toNumber(const QVariant &value, SourceTable &table, const QString &field)
 
 } // namespace
 
-double number(SourceTable &table, const QString &field) { return toNumber(required(table, field), table, field); }
+double number(SourceTable &table, const QString &field)
+{
+    return toNumber(required(table, field), table, field);
+}
 
 double numberOrZero(SourceTable &table, const QString &field)
 {

@@ -31,4 +31,7 @@ QStringList managementLineColumns()
                  "scadenza qt_testo pr_testo art_omaggio");
 }
 
-QStringList managementLineCalcColumns() { return split("Netto Imp_Netto pr_ivato imp_ivato"); }
+QStringList managementLineCalcColumns()
+{
+    return split("Netto Imp_Netto pr_ivato imp_ivato");
+}

@@ -14,9 +14,15 @@ SourceTable::SourceTable(Connection *connection, const QString &tableName, QObje
     connect(m_table, &TableComponent::rowsChanged, this, &SourceTable::forgetCalculated);
 }
 
-const QString &SourceTable::tableName() const { return m_table->tableName(); }
+const QString &SourceTable::tableName() const
+{
+    return m_table->tableName();
+}
 
-void SourceTable::setDeclaredFields(const QStringList &fields) { m_declared = fields; }
+void SourceTable::setDeclaredFields(const QStringList &fields)
+{
+    m_declared = fields;
+}
 
 void SourceTable::setCalcFields(const QStringList &fields, CalcHandler handler)
 {
@@ -41,7 +47,10 @@ void SourceTable::open()
     checkDeclaredFields();
 }
 
-void SourceTable::close() { m_table->close(); }
+void SourceTable::close()
+{
+    m_table->close();
+}
 
 void SourceTable::setSql(const QString &sql)
 {
@@ -51,7 +60,10 @@ void SourceTable::setSql(const QString &sql)
     checkDeclaredFields();
 }
 
-bool SourceTable::isOpen() const { return m_table->isOpen(); }
+bool SourceTable::isOpen() const
+{
+    return m_table->isOpen();
+}
 
 void SourceTable::checkDeclaredFields()
 {
@@ -64,9 +76,18 @@ void SourceTable::checkDeclaredFields()
     }
 }
 
-void SourceTable::first() { m_table->first(); }
-void SourceTable::next() { m_table->next(); }
-bool SourceTable::eof() const { return m_table->eof(); }
+void SourceTable::first()
+{
+    m_table->first();
+}
+void SourceTable::next()
+{
+    m_table->next();
+}
+bool SourceTable::eof() const
+{
+    return m_table->eof();
+}
 
 QVariant SourceTable::value(const QString &field)
 {
@@ -82,7 +103,10 @@ QVariant SourceTable::value(const QString &field)
     return m_calcValues.value(name);
 }
 
-QVariant SourceTable::storedValue(const QString &field) const { return m_table->value(field); }
+QVariant SourceTable::storedValue(const QString &field) const
+{
+    return m_table->value(field);
+}
 
 void SourceTable::setCalcValue(const QString &field, const QVariant &value)
 {

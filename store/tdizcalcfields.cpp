@@ -28,12 +28,30 @@ Value read(const SourceTable &table, const char *column)
     return number;
 }
 
-Value operator+(Value a, Value b) { return a && b ? Value(*a + *b) : std::nullopt; }
-Value operator-(Value a, Value b) { return a && b ? Value(*a - *b) : std::nullopt; }
-Value operator*(Value a, Value b) { return a && b ? Value(*a * *b) : std::nullopt; }
-Value operator/(Value a, double b) { return a ? Value(*a / b) : std::nullopt; }
-Value operator-(double a, Value b) { return b ? Value(a - *b) : std::nullopt; }
-Value operator+(double a, Value b) { return b ? Value(a + *b) : std::nullopt; }
+Value operator+(Value a, Value b)
+{
+    return a && b ? Value(*a + *b) : std::nullopt;
+}
+Value operator-(Value a, Value b)
+{
+    return a && b ? Value(*a - *b) : std::nullopt;
+}
+Value operator*(Value a, Value b)
+{
+    return a && b ? Value(*a * *b) : std::nullopt;
+}
+Value operator/(Value a, double b)
+{
+    return a ? Value(*a / b) : std::nullopt;
+}
+Value operator-(double a, Value b)
+{
+    return b ? Value(a - *b) : std::nullopt;
+}
+Value operator+(double a, Value b)
+{
+    return b ? Value(a + *b) : std::nullopt;
+}
 
 double roundedToEven(Value v)
 {
@@ -42,7 +60,10 @@ double roundedToEven(Value v)
     return std::nearbyint(*v); // the default rounding mode: ties to even
 }
 
-QVariant variant(Value v) { return v ? QVariant(*v) : QVariant(); }
+QVariant variant(Value v)
+{
+    return v ? QVariant(*v) : QVariant();
+}
 
 void setAll(SourceTable &table, const QStringList &columns, const QList<Value> &values)
 {
@@ -57,11 +78,11 @@ void TDiz::Test_FattCalcFields(SourceTable &header)
     const QStringList columns = managementHeaderCalcColumns();
     try {
         auto in = [&header](const char *column) { return read(header, column); };
-        const Value impMerce = in("imponibile1") + in("imponibile2") + in("imponibile3") + in("imponibile4")
-                               + in("imponibile5");
+        const Value impMerce =
+            in("imponibile1") + in("imponibile2") + in("imponibile3") + in("imponibile4") + in("imponibile5");
         const Value ivaMerce = in("iva1") + in("iva2") + in("iva3") + in("iva4") + in("iva5");
-        const Value sconto = in("val_sconto1") + in("val_sconto2") + in("val_sconto3") + in("val_sconto4")
-                             + in("val_sconto5");
+        const Value sconto =
+            in("val_sconto1") + in("val_sconto2") + in("val_sconto3") + in("val_sconto4") + in("val_sconto5");
         const Value impTotale = impMerce + in("spese_tr") + in("spese_inc") - sconto;
         // The VAT on the charges, in cents.
         const double chargesVatCents = roundedToEven((in("spese_tr") + in("spese_inc")) * in("aliq_spese"));
@@ -79,9 +100,10 @@ void TDiz::Dett_FattCalcFields(SourceTable &line)
     try {
         auto in = [&line](const char *column) { return read(line, column); };
         // The gross price less three cascading discounts, to four decimals.
-        const Value netto = Value(roundedToEven(in("pr_lordo") * ((100 - in("sc_1")) / 100) * ((100 - in("sc_2")) / 100)
-                                                * ((100 - in("sc_3")) / 100) * Value(10000))
-                                  / 10000);
+        const Value netto =
+            Value(roundedToEven(in("pr_lordo") * ((100 - in("sc_1")) / 100) * ((100 - in("sc_2")) / 100) *
+                                ((100 - in("sc_3")) / 100) * Value(10000)) /
+                  10000);
         const Value impNetto = netto * in("quantita");
         // The net price with VAT, to two decimals.
         const Value prIvato = Value(roundedToEven(netto * (1 + in("aliquota") / 100) * Value(100)) / 100);

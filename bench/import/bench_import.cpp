@@ -49,7 +49,8 @@ void fillStore(TestDatabase &store, const QString &folder, int invoices)
     insertBatches([&](const QString &sql) { store.execute(sql); },
                   u"INSERT INTO testata (rag_soc, indirizzo, comune, cap, prov, nazione, p_iva, cod_dest, data_doc,"
                   " num_doc, tipo_doc, tot_doc, imponibile, imposta, aliquota, nome_file) VALUES "_s,
-                  invoices, [](int i) {
+                  invoices,
+                  [](int i) {
                       return u"('Cliente %1', 'Via Roma 1', 'Milano', '20121', 'MI', 'IT', '01234567890', 'ABC1234',"
                              " '01/02/2019', 'S%1', 'TD01', '122,00', '100,00', '22,00', '22', 'IT_%1.xml')"_s.arg(i);
                   });
@@ -92,9 +93,9 @@ QList<Statement> recordedStatements(TestDatabase &store, unsigned long storeThre
     Connection reader;
     reader.setSettings(store.settings());
     reader.connect();
-    const RowSet log = readRowSet(reader.handle(),
-                                  u"SELECT thread_id, argument FROM mysql.general_log WHERE command_type = 'Query'"_s,
-                                  reader.maxBytesPerChar());
+    const RowSet log =
+        readRowSet(reader.handle(), u"SELECT thread_id, argument FROM mysql.general_log WHERE command_type = 'Query'"_s,
+                   reader.maxBytesPerChar());
     for (const Row &row : log.rows) {
         const unsigned long thread = row.bytes(0).toULong();
         if (thread == storeThread || thread == managementThread)
@@ -170,8 +171,8 @@ int main(int argc, char **argv)
             store.execute(u"SET GLOBAL general_log = 0"_s);
             if (recorded.failed())
                 throw AppError(recorded.failure);
-            statements = recordedStatements(store, mysql_thread_id(diz.xml_conn.handle()),
-                                            mysql_thread_id(diz.Dati.handle()));
+            statements =
+                recordedStatements(store, mysql_thread_id(diz.xml_conn.handle()), mysql_thread_id(diz.Dati.handle()));
             store.execute(u"TRUNCATE mysql.general_log"_s);
         }
         resetStore(store, folder.path(), stored);

@@ -47,7 +47,10 @@ ManagementDatabase::~ManagementDatabase()
     }
 }
 
-void ManagementDatabase::execute(const QString &sql) { m_admin.execute(sql); }
+void ManagementDatabase::execute(const QString &sql)
+{
+    m_admin.execute(sql);
+}
 
 int ManagementDatabase::insert(const QString &table, const QVariantMap &values)
 {

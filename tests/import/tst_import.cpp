@@ -33,18 +33,18 @@ QVariantMap values(const QStringList &assignments)
 // A source invoice with a customer and one VAT group of 22 percent.
 QVariantMap sourceHeader(const QStringList &changes)
 {
-    QVariantMap header = values({"reg_doc=FV", "num_doc=123", "data=2020-03-05", "rag_soc=Bianchi S.n.c.",
-                                 "indirizzo=Corso Italia 45", "cap=10121", "citta=Torino", "prov=TO",
-                                 "partiva=09876543210", "cod_fis=09876543210", "cod_destinatario=M5UXCR1",
-                                 "imponibile1=100", "iva1=22", "aliquota1=22"});
+    QVariantMap header =
+        values({"reg_doc=FV", "num_doc=123", "data=2020-03-05", "rag_soc=Bianchi S.n.c.", "indirizzo=Corso Italia 45",
+                "cap=10121", "citta=Torino", "prov=TO", "partiva=09876543210", "cod_fis=09876543210",
+                "cod_destinatario=M5UXCR1", "imponibile1=100", "iva1=22", "aliquota1=22"});
     header.insert(values(changes));
     return header;
 }
 
 QVariantMap sourceLine(int header, const QStringList &changes)
 {
-    QVariantMap line = values({"descrizione=Scatole", "quantita=2", "pr_lordo=10", "aliquota=22", "um=PZ",
-                               "cod_art=SC-1"});
+    QVariantMap line =
+        values({"descrizione=Scatole", "quantita=2", "pr_lordo=10", "aliquota=22", "um=PZ", "cod_art=SC-1"});
     line.insert(u"prot_testa"_s, header);
     line.insert(values(changes));
     return line;
@@ -118,11 +118,12 @@ void TestImport::header_data()
     QTest::addColumn<QStringList>("source");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("desk A") << u"A"_s << QStringList{}
-                            << QStringList{"num_doc=123", "tipo_doc=TD01", "data_doc=05/03/2020", "nazione=IT",
-                                           "rag_soc=Bianchi S.n.c.", "comune=Torino", "p_iva=09876543210",
-                                           "tipo_pag=TP02", "spese=0,00", "arrot=0", "spese2=0,00", "arrot2=0",
-                                           "causale=Vendita", "spese3=0,00"};
+    QTest::newRow("desk A")
+        << u"A"_s << QStringList{}
+        << QStringList{
+               "num_doc=123",   "tipo_doc=TD01",     "data_doc=05/03/2020", "nazione=IT", "rag_soc=Bianchi S.n.c.",
+               "comune=Torino", "p_iva=09876543210", "tipo_pag=TP02",       "spese=0,00", "arrot=0",
+               "spese2=0,00",   "arrot2=0",          "causale=Vendita",     "spese3=0,00"};
     QTest::newRow("desk B") << u"B"_s << QStringList{} << QStringList{"num_doc=123 /B"};
     QTest::newRow("desk without title") << QString() << QStringList{} << QStringList{"num_doc=123 /"};
     QTest::newRow("credit note") << u"B"_s << QStringList{"reg_doc=NC", "num_doc=5"}
@@ -134,16 +135,16 @@ void TestImport::header_data()
                                          << QStringList{"esig_iva=I", "mod_pag=", "cod_dest=M5UXCR1"};
     QTest::newRow("no recipient code, no PEC, no destination: empty, never NULL")
         << u"A"_s << QStringList{"cod_destinatario=", "pec=", "dest_soc=", "prov=", "cod_fis="}
-        << QStringList{"esig_iva=I", "mod_pag=", "cod_dest=", "pec=", "dest_soc=", "dest_indir=", "prov=",
-                       "cod_fis="};
+        << QStringList{"esig_iva=I", "mod_pag=", "cod_dest=", "pec=", "dest_soc=", "dest_indir=", "prov=", "cod_fis="};
     QTest::newRow("VAT only in source slot 3")
         << u"A"_s << QStringList{"imponibile1=0", "iva1=0", "aliquota1=0", "imponibile3=50", "iva3=11", "aliquota3=22"}
-        << QStringList{"imponibile=50,00", "imposta=11,00", "aliquota=22", "imponibile2=0,00", "imposta2=0,00",
-                       "aliquota2=0", "imponibile4=0,00", "aliquota4=0"};
+        << QStringList{"imponibile=50,00", "imposta=11,00", "aliquota=22",      "imponibile2=0,00",
+                       "imposta2=0,00",    "aliquota2=0",   "imponibile4=0,00", "aliquota4=0"};
     QTest::newRow("repeated rate passed over")
-        << u"A"_s << QStringList{"imponibile2=40", "iva2=8.8", "aliquota2=22", "imponibile3=10", "iva3=1", "aliquota3=10"}
-        << QStringList{"imponibile=100,00", "imposta=22,00", "aliquota=22", "imponibile2=10,00", "imposta2=1,00",
-                       "aliquota2=10", "imponibile3=0,00", "aliquota3=0"};
+        << u"A"_s
+        << QStringList{"imponibile2=40", "iva2=8.8", "aliquota2=22", "imponibile3=10", "iva3=1", "aliquota3=10"}
+        << QStringList{"imponibile=100,00", "imposta=22,00", "aliquota=22",      "imponibile2=10,00",
+                       "imposta2=1,00",     "aliquota2=10",  "imponibile3=0,00", "aliquota3=0"};
     QTest::newRow("public administration with two rates")
         << u"A"_s << QStringList{"cod_destinatario=UFB4PZ", "imponibile3=10", "iva3=1", "aliquota3=10"}
         << QStringList{"esig_iva=S", "esig_iva2=S", "esig_iva3=I", "esig_iva4=", "aliquota2=10"};
@@ -152,14 +153,27 @@ void TestImport::header_data()
     QTest::newRow("discount and total of the source")
         << u"A"_s << QStringList{"val_sconto1=3.333", "spese_tr=10", "aliq_spese=22"}
         << QStringList{"sc_importo=3,33", "tot_doc=130,87"};
-    QTest::newRow("sold abroad")
-        << u"B"_s
-        << QStringList{"reg_doc=FI", "num_doc=7", "imponibile3=90", "imponibile4=5", "iva4=1", "aliquota4=20",
-                       "pec=x@pec.example"}
-        << QStringList{"num_doc=FI 7 /B", "tipo_doc=TD01", "nazione=ES", "cod_fis=", "cod_dest=XXXXXXX",
-                       "esig_iva=", "esig_iva2=", "pec=", "prov=", "natura=N2", "normativa=Non Soggetta",
-                       "imponibile=90,00", "imposta=0,00", "aliquota=0,00", "imponibile2=", "aliquota3=",
-                       "imponibile4=0,00", "mod_pag="};
+    QTest::newRow("sold abroad") << u"B"_s
+                                 << QStringList{"reg_doc=FI", "num_doc=7",    "imponibile3=90",   "imponibile4=5",
+                                                "iva4=1",     "aliquota4=20", "pec=x@pec.example"}
+                                 << QStringList{"num_doc=FI 7 /B",
+                                                "tipo_doc=TD01",
+                                                "nazione=ES",
+                                                "cod_fis=",
+                                                "cod_dest=XXXXXXX",
+                                                "esig_iva=",
+                                                "esig_iva2=",
+                                                "pec=",
+                                                "prov=",
+                                                "natura=N2",
+                                                "normativa=Non Soggetta",
+                                                "imponibile=90,00",
+                                                "imposta=0,00",
+                                                "aliquota=0,00",
+                                                "imponibile2=",
+                                                "aliquota3=",
+                                                "imponibile4=0,00",
+                                                "mod_pag="};
     QTest::newRow("credit note abroad") << u"A"_s << QStringList{"reg_doc=NI", "num_doc=5"}
                                         << QStringList{"num_doc=NI 5", "tipo_doc=TD04", "nazione=ES"};
 }
@@ -202,8 +216,7 @@ void TestImport::lines_data()
     QTest::newRow("missing texts stored empty")
         << QStringList{} << QList<QStringList>{{"cod_art=", "descrizione=", "um="}}
         << QStringList{"1|||2,00||10,000||||20,000|22|"};
-    QTest::newRow("sold abroad: not subject") << QStringList{"reg_doc=FI"}
-                                              << QList<QStringList>{{"aliquota=0"}}
+    QTest::newRow("sold abroad: not subject") << QStringList{"reg_doc=FI"} << QList<QStringList>{{"aliquota=0"}}
                                               << QStringList{"1|SC-1|Scatole|2,00|PZ|10,000||||20,000|0|N2"};
 }
 
@@ -240,14 +253,17 @@ void TestImport::deferredInvoice_data()
 
     // Without lines the totals leave the VAT summary empty, which the
     // FatturaPA file cannot carry: the invoice is not imported.
-    QTest::newRow("no delivery note")
-        << QList<int>{} << QStringList{}
-        << u"Documento FD n. 123 non importato: '' is not a valid floating point value"_s;
+    QTest::newRow("no delivery note") << QList<int>{} << QStringList{}
+                                      << u"Documento FD n. 123 non importato: '' is not a valid floating point value"_s;
     QTest::newRow("two notes of 2 and 3 lines")
         << QList<int>{2, 3}
         << QStringList{"1|Rif. Bolla BC n. 31 del 15/03/2020 Cantiere Verdi di via Padova 120 Mi Via Padova 120 - "
                        "angolo via C",
-                       "2|n1 l1", "3|n1 l2", "4|Rif. Bolla BC n. 32 del 15/03/2020  ", "5|n2 l1", "6|n2 l2",
+                       "2|n1 l1",
+                       "3|n1 l2",
+                       "4|Rif. Bolla BC n. 32 del 15/03/2020  ",
+                       "5|n2 l1",
+                       "6|n2 l2",
                        "7|n2 l3"}
         << QString();
 }
@@ -263,13 +279,13 @@ void TestImport::deferredInvoice()
     f.a2020.insert(u"dettag"_s, sourceLine(invoice, {"descrizione=not billed: the notes' lines are"}));
     for (int n = 0; n < noteLines.size(); ++n) {
         const QStringList destination =
-            n == 0 ? QStringList{"dest_soc=Cantiere Verdi di via Padova 120 Milano", // cut to 35
+            n == 0 ? QStringList{"dest_soc=Cantiere Verdi di via Padova 120 Milano",   // cut to 35
                                  "dest_indirizzo=Via Padova 120 - angolo via Celoria"} // cut to 30
                    : QStringList{"dest_soc=", "dest_indirizzo="};
-        const int note = f.a2020.insert(
-            u"testata"_s, sourceHeader(QStringList{"reg_doc=BC", u"num_doc=%1"_s.arg(31 + n), "data=2020-03-15",
-                                                   u"prot_f_diff=%1"_s.arg(invoice)}
-                                       + destination));
+        const int note =
+            f.a2020.insert(u"testata"_s, sourceHeader(QStringList{"reg_doc=BC", u"num_doc=%1"_s.arg(31 + n),
+                                                                  "data=2020-03-15", u"prot_f_diff=%1"_s.arg(invoice)} +
+                                                      destination));
         for (int l = 0; l < noteLines[n]; ++l)
             f.a2020.insert(u"dettag"_s, sourceLine(note, {u"descrizione=n%1 l%2"_s.arg(n + 1).arg(l + 1)}));
     }
@@ -297,13 +313,12 @@ void TestImport::presenceCheck_data()
     QTest::addColumn<QStringList>("documents");
     QTest::addColumn<QStringList>("imported");
 
-    QTest::newRow("every register once")
-        << u"A"_s << QStringList{"FV 1", "NC 2", "NI 3", "FD 4", "FI 5", "BC 6", "OC 7"}
-        << QStringList{"1", "2", "NI 3", "4", "FI 5"};
+    QTest::newRow("every register once") << u"A"_s
+                                         << QStringList{"FV 1", "NC 2", "NI 3", "FD 4", "FI 5", "BC 6", "OC 7"}
+                                         << QStringList{"1", "2", "NI 3", "4", "FI 5"};
     QTest::newRow("FV and FD of one number: the second is present")
         << u"A"_s << QStringList{"FV 100", "FD 100"} << QStringList{"100"};
-    QTest::newRow("NC and NI of one number: both") << u"A"_s << QStringList{"NC 5", "NI 5"}
-                                                   << QStringList{"5", "NI 5"};
+    QTest::newRow("NC and NI of one number: both") << u"A"_s << QStringList{"NC 5", "NI 5"} << QStringList{"5", "NI 5"};
     QTest::newRow("number longer than num_doc holds")
         << u"BB"_s << QStringList{"FV 12345678"} << QStringList{"12345678 /"};
 }
@@ -320,8 +335,8 @@ void TestImport::presenceCheck()
                                                                       u"num_doc="_s + document.section(u' ', 1)}));
         f.a2020.insert(u"dettag"_s, sourceLine(header, {}));
         if (document.startsWith(u"FD")) { // bills one delivery note
-            const int note = f.a2020.insert(u"testata"_s, sourceHeader({"reg_doc=BC", "num_doc=900",
-                                                                        u"prot_f_diff=%1"_s.arg(header)}));
+            const int note = f.a2020.insert(
+                u"testata"_s, sourceHeader({"reg_doc=BC", "num_doc=900", u"prot_f_diff=%1"_s.arg(header)}));
             f.a2020.insert(u"dettag"_s, sourceLine(note, {}));
         }
     }
@@ -371,7 +386,8 @@ void TestImport::progressAndStop()
 {
     Fixture f;
     for (int n = 1; n <= 3; ++n)
-        f.a2020.insert(u"dettag"_s, sourceLine(f.a2020.insert(u"testata"_s, sourceHeader({u"num_doc=%1"_s.arg(n)})), {}));
+        f.a2020.insert(u"dettag"_s,
+                       sourceLine(f.a2020.insert(u"testata"_s, sourceHeader({u"num_doc=%1"_s.arg(n)})), {}));
     QStringList calls;
     const ImportResult result = InvoiceImport(f.diz).run([&calls](int current, int total, bool &stop) {
         calls << u"%1/%2"_s.arg(current).arg(total);
@@ -414,7 +430,8 @@ void TestImport::commandLine()
     Fixture f(u"B"_s);
     const int good = f.a2020.insert(u"testata"_s, sourceHeader({"num_doc=1"}));
     f.a2020.insert(u"dettag"_s, sourceLine(good, {}));
-    f.a2020.insert(u"dettag"_s, sourceLine(f.a2020.insert(u"testata"_s, sourceHeader({"reg_doc=NC", "num_doc=2", "data="})), {}));
+    f.a2020.insert(u"dettag"_s,
+                   sourceLine(f.a2020.insert(u"testata"_s, sourceHeader({"reg_doc=NC", "num_doc=2", "data="})), {}));
     QTemporaryDir work;
     QFile ini(work.filePath(u"ip.ini"_s));
     QVERIFY(ini.open(QIODevice::WriteOnly));

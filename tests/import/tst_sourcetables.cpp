@@ -60,15 +60,15 @@ void TestSourceTables::calculatedColumns_data()
 
     QTest::newRow("header: sums") << u"testata"_s
                                   << QStringList{"imponibile1=100", "imponibile5=50.5", "iva1=22", "iva4=2",
-                                                 "val_sconto2=3", "spese_tr=10", "bolli=2", "abbuono=1.5"}
-                                  << QStringList{"Imp_Merce=150.5", "Iva_Merce=24", "sconto=3", "Imp_Totale=157.5",
-                                                 "Iva_Totale=24", "totale=182"};
+                                                 "val_sconto2=3",   "spese_tr=10",      "bolli=2", "abbuono=1.5"}
+                                  << QStringList{"Imp_Merce=150.5",  "Iva_Merce=24",  "sconto=3",
+                                                 "Imp_Totale=157.5", "Iva_Totale=24", "totale=182"};
     QTest::newRow("header: charges VAT 2.5 cents to 2")
         << u"testata"_s << QStringList{"spese_tr=2.5", "aliq_spese=1"} << QStringList{"Iva_Totale=0.02"};
     QTest::newRow("header: charges VAT 3.5 cents to 4")
         << u"testata"_s << QStringList{"spese_tr=3.5", "aliq_spese=1"} << QStringList{"Iva_Totale=0.04"};
-    QTest::newRow("header: allowance alone") << u"testata"_s << QStringList{"abbuono=5"}
-                                             << QStringList{"totale=-5", "imp_totale=0", "IMP_MERCE=0"};
+    QTest::newRow("header: allowance alone")
+        << u"testata"_s << QStringList{"abbuono=5"} << QStringList{"totale=-5", "imp_totale=0", "IMP_MERCE=0"};
     QTest::newRow("header: empty charges rate fails the row")
         << u"testata"_s << QStringList{"imponibile1=100", "iva1=22", "aliq_spese="}
         << QStringList{"Imp_Merce=0", "Iva_Merce=0", "sconto=0", "Imp_Totale=0", "Iva_Totale=0", "totale=0"};
