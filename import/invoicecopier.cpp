@@ -3,6 +3,8 @@
 #include "import/sourcedocument.h"
 #include "import/sourcevalue.h"
 
+#include "db/apperror.h"
+
 #include "fattura/generaxml.h"
 #include "fattura/totali.h"
 #include "store/decimaltext.h"
@@ -48,6 +50,10 @@ ImportedInvoice InvoiceCopier::copy(const SourceDocument &document)
         writeSourceLines(document);
     // Moving Test_Fatt on must not re-read the lines of every later header.
     m_diz.Dett_Fatt->close();
+    // The totals of an invoice without lines leave its VAT summary empty,
+    // and a FatturaPA file needs at least one line: say so plainly.
+    if (m_lineCounter == 1)
+        throw AppError(u"Il documento non ha righe: impossibile creare il file della fattura elettronica"_s);
 
     TableComponent &testata = *m_diz.Testata;
     testata.refreshCurrent();

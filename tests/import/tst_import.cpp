@@ -251,10 +251,10 @@ void TestImport::deferredInvoice_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QString>("failure");
 
-    // Without lines the totals leave the VAT summary empty, which the
-    // FatturaPA file cannot carry: the invoice is not imported.
+    // A FatturaPA file needs a line: the invoice is not imported.
     QTest::newRow("no delivery note") << QList<int>{} << QStringList{}
-                                      << u"Documento FD n. 123 non importato: '' is not a valid floating point value"_s;
+                                      << u"Documento FD n. 123 non importato: Il documento non ha righe: impossibile "
+                                         "creare il file della fattura elettronica"_s;
     QTest::newRow("two notes of 2 and 3 lines")
         << QList<int>{2, 3}
         << QStringList{"1|Rif. Bolla BC n. 31 del 15/03/2020 Cantiere Verdi di via Padova 120 Mi Via Padova 120 - "
