@@ -12,6 +12,7 @@
 #include "fattura/totali.h"
 #include "servizio/servicesettings.h"
 #include "servizio/transmissionservice.h"
+#include "import/invoiceimport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -252,6 +253,26 @@ int servizio(const QStringList &args, QTextStream &out)
     return QCoreApplication::exec();
 }
 
+// The desk's "Importa Fatture" without the question: one line per imported
+// invoice, then the summary; a document that fails stops the run.
+int importa(Context &context, const QStringList &args)
+{
+    if (!args.isEmpty())
+        throw UsageFailure(QStringLiteral("Il comando importa non accetta argomenti"));
+    const ImportResult result = InvoiceImport(context.diz).run();
+    for (const ImportedInvoice &invoice : result.invoices)
+        context.out << QStringLiteral("Fattura %1 (%2) id_invio %3: %4\n")
+                           .arg(invoice.number, invoice.type)
+                           .arg(invoice.idInvio)
+                           .arg(invoice.fileName);
+    context.out << InvoiceImport::summaryText(result) << '\n';
+    if (result.failed()) {
+        context.err << result.failure << '\n';
+        return Failure;
+    }
+    return Success;
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> list = {
@@ -286,6 +307,11 @@ const QList<Command> &commands()
                         "fatture ricevute) su 127.0.0.1, con le impostazioni di FILE (predefinito servizio.ini); "
                         "resta attivo finché non viene fermato."),
          false, nullptr, [](Context &context, const QStringList &args) { return servizio(args, context.out); }, false},
+        {QStringLiteral("importa"), QStringLiteral("importa"),
+         QStringLiteral("Importa dal database del gestionale (a2020) le fatture e le note di credito non ancora "
+                        "presenti, con righe, totali e file XML; stampa una riga per fattura importata e il "
+                        "riepilogo."),
+         false, nullptr, importa},
     };
     return list;
 }

@@ -555,6 +555,29 @@ void TableComponent::refresh()
     applyRows(std::move(set), diff);
 }
 
+void TableComponent::refreshCurrent()
+{
+    if (!isOpen() || m_current < 0)
+        return;
+    checkBrowseMode();
+    if (!m_sql.isEmpty() || m_keyColumn < 0) {
+        refresh();
+        return;
+    }
+    const QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2 = %3")
+                            .arg(quoteName(m_tableName), quoteName(m_columns[m_keyColumn].name),
+                                 m_connection->quote(QString::fromUtf8(m_rows[m_current].bytes(m_keyColumn))));
+    m_connection->countStatement();
+    RowSet set = readRowSet(m_connection->handle(), sql, m_connection->maxBytesPerChar());
+    if (set.rows.size() != 1 || set.columns.size() != m_columns.size()) {
+        refresh(); // the row is gone or the table changed shape
+        return;
+    }
+    m_rows[m_current] = std::move(set.rows.first());
+    touchRows();
+    emit rowsChanged({m_current});
+}
+
 // Takes newly read rows, keeping the current row by its key, and tells the
 // views only what changed: a re-read that finds nothing new says nothing.
 void TableComponent::applyRows(RowSet &&set, const RowDiff &diff)
@@ -752,6 +775,12 @@ void TableComponent::setValue(const QString &field, const QVariant &value)
     m_modified[column] = true;
     emit fieldChanged(column);
     emit rowsChanged({m_current});
+}
+
+QString TableComponent::fittedText(const QString &field, const QString &text) const
+{
+    const Column &info = m_columns[requireColumn(field)];
+    return info.kind == Column::Kind::Text ? cutToSize(text, info.maxChars) : text;
 }
 
 QVariant TableComponent::valueAt(int row, int column) const

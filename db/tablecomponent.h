@@ -82,6 +82,9 @@ public:
     void cancel();
     void remove();
     void refresh();
+    // Re-reads only the current row, by its key (a table opened with a
+    // statement of its own is re-read whole).
+    void refreshCurrent();
 
     // Fields of the current row (of the edit buffer while editing). Names
     // compare without regard to case; an unknown name throws.
@@ -93,6 +96,8 @@ public:
     bool boolean(const QString &field) const;     // NULL reads as false
     void setValue(const QString &field, const QVariant &value);
     void setText(const QString &field, const QString &text) { setValue(field, text); }
+    // A text as a text column keeps it: cut to the column's size.
+    QString fittedText(const QString &field, const QString &text) const;
 
     // Any row, for grids; the row being edited shows its pending values.
     QVariant valueAt(int row, int column) const;

@@ -9,7 +9,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/install-packages.sh"
 bash "$here/scripts/build.sh"
 bash "$here/scripts/dbserver.sh" start
-export MYSQL_TCP_PORT=${FATTURAZIONE_DB_PORT:-3406}
+# The store's and the management database's connections reach the private
+# server through the client library's defaults.
+eval "export $(bash "$here/scripts/dbserver.sh" env | tr '\n' ' ')"
 client=(mariadb --protocol=tcp -h 127.0.0.1 -P "$MYSQL_TCP_PORT" -uroot -pkertovin_47)
 
 demo=$here/demo
@@ -23,6 +25,12 @@ else
     for migration in "$here"/store/migrations/*.sql; do
         "${client[@]}" xml_dosca <"$migration"
     done
+fi
+# The management database the import reads ("Importa Fatture").
+if ! "${client[@]}" -e "USE a2020" 2>/dev/null; then
+    "${client[@]}" -e "CREATE DATABASE a2020 CHARACTER SET utf8mb4"
+    "${client[@]}" a2020 <"$here/import/a2020.sql"
+    "${client[@]}" a2020 <"$here/scripts/demo-a2020.sql"
 fi
 # Server, database, desk title, root of the transmission service.
 printf '127.0.0.1\r\nxml_dosca\r\nA\r\nhttp://localhost:8080\r\n' >"$demo/ip.ini"

@@ -10,6 +10,8 @@ bash "$here/scripts/build.sh"
 export FATTURAZIONE_DB_FAST_COMMIT=1
 bash "$here/scripts/dbserver.sh" start
 export FATTURAZIONE_DB_PORT=${FATTURAZIONE_DB_PORT:-3406}
+# The management database's connection reaches the server by its socket.
+eval "export $(bash "$here/scripts/dbserver.sh" env | tr '\n' ' ')"
 export QT_QPA_PLATFORM=offscreen
 cd "$here/build"
 ctest --output-on-failure -j2 "$@"

@@ -1,5 +1,7 @@
 #include "tdiz.h"
 
+#include "managementcolumns.h"
+
 namespace {
 constexpr int HeaderRefreshMs = 10000;
 constexpr int PurchaseRefreshMs = 5000;
@@ -49,6 +51,19 @@ TDiz::TDiz(QObject *parent) : QObject(parent)
     Detta_Car->setAutoRefreshInterval(PurchaseRefreshMs);
 
     Testata->setNewRecordHook(&TDiz::TestataNewRecord);
+
+    Dati.setSettings(managementSettings());
+    Test_Fatt = new SourceTable(&Dati, QStringLiteral("testata"), this);
+    Dett_Fatt = new SourceTable(&Dati, QStringLiteral("dettag"), this);
+    BolleT = new SourceTable(&Dati, QStringLiteral("testata"), this);
+    Test_FattS = new DataSource(Test_Fatt->table(), this);
+    BolleS = new DataSource(BolleT->table(), this);
+    Dett_FattS = new DataSource(Dett_Fatt->table(), this);
+    Test_Fatt->setDeclaredFields(managementHeaderColumns());
+    Test_Fatt->setCalcFields(managementHeaderCalcColumns(), &TDiz::Test_FattCalcFields);
+    Dett_Fatt->setDeclaredFields(managementLineColumns());
+    Dett_Fatt->setCalcFields(managementLineCalcColumns(), &TDiz::Dett_FattCalcFields);
+    Dett_Fatt->setMaster(BolleS, QStringLiteral("protocollo"), QStringLiteral("prot_testa"));
 }
 
 TDiz::~TDiz() = default;
@@ -58,6 +73,16 @@ Connection::Settings TDiz::defaultSettings()
     Connection::Settings settings;
     settings.server = QStringLiteral("localhost");
     settings.database = QStringLiteral("xml_dosca");
+    settings.user = QStringLiteral("root");
+    settings.password = QStringLiteral("kertovin_47");
+    return settings;
+}
+
+Connection::Settings TDiz::managementSettings()
+{
+    Connection::Settings settings;
+    settings.server = QStringLiteral("localhost");
+    settings.database = QStringLiteral("a2020");
     settings.user = QStringLiteral("root");
     settings.password = QStringLiteral("kertovin_47");
     return settings;

@@ -2,6 +2,7 @@
 
 #include "connection.h"
 #include "datasource.h"
+#include "sourcetable.h"
 #include "tablecomponent.h"
 
 #include <QObject>
@@ -43,6 +44,17 @@ public:
     DataSource *ContrattoDS;
     DataSource *QueryS;
 
+    // The management program's database, read by the import only. Its
+    // connection has fixed settings and opens the first time one of its
+    // tables opens.
+    Connection Dati;
+    SourceTable *Test_Fatt; // document headers
+    SourceTable *Dett_Fatt; // their lines, detail of Test_FattS or BolleS
+    SourceTable *BolleT;    // delivery notes: every column by name
+    DataSource *Test_FattS;
+    DataSource *BolleS;
+    DataSource *Dett_FattS;
+
     // The desk title, third line of ip.ini: the invoice desk's caption, read
     // back by the XML writers and the import.
     QString deskTitle;
@@ -58,7 +70,12 @@ public:
     void closeTables();
 
     static void TestataNewRecord(TableComponent &testata);
+    // The calculated columns of a management header and of a line.
+    static void Test_FattCalcFields(SourceTable &header);
+    static void Dett_FattCalcFields(SourceTable &line);
 
     // The fixed settings of xml_conn (server and database come from ip.ini).
     static Connection::Settings defaultSettings();
+    // The fixed settings of Dati: the local server, default port.
+    static Connection::Settings managementSettings();
 };
