@@ -17,6 +17,7 @@
 #include "fattura/linecalc.h"
 #include "tdiz.h"
 #include "fattura/totali.h"
+#include "import/invoiceimport.h"
 #include "tst_fatt.h"
 
 #include <QDesktopServices>
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QShowEvent>
 
 namespace {
@@ -392,10 +394,60 @@ void TElenco_Fatt::BitBtn19Click()
     });
 }
 
+// The import with its count and a way to stop between two invoices; the
+// window keeps answering while it runs.
 void TElenco_Fatt::BitBtn18Click()
 {
-    if (m_import)
-        m_import(this);
+    if (!confirmed(this, InvoiceImport::confirmationQuestion()))
+        return;
+    QProgressDialog progress(this);
+    progress.setWindowTitle(QStringLiteral("Importa Fatture"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setCancelButtonText(QStringLiteral("Interrompi"));
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    ImportResult result;
+    const bool ran = runShowingError(this, [&] {
+        result = InvoiceImport(*m_diz).run([&](int current, int total, bool &stop) {
+            progress.setMaximum(total);
+            progress.setValue(current - 1);
+            progress.setLabelText(InvoiceImport::progressText(current, total));
+            QCoreApplication::processEvents();
+            stop = progress.wasCanceled();
+        });
+    });
+    progress.close();
+    if (!ran)
+        return;
+    QStringList fileNames;
+    for (const ImportedInvoice &invoice : result.invoices)
+        fileNames << invoice.fileName;
+    QString summary = InvoiceImport::summaryText(result);
+    if (result.failed())
+        summary += QStringLiteral("\n\n") + result.failure;
+    const QString problems = checkOfImportedFiles(fileNames);
+    if (!problems.isEmpty())
+        summary += QStringLiteral("\n\n") + problems;
+    inform(this, summary);
+}
+
+// The SdI check of the files an import wrote: the problems of each file
+// that has any, under its name.
+QString TElenco_Fatt::checkOfImportedFiles(const QStringList &fileNames)
+{
+    const QString folder = m_diz->AziendaT->text(QStringLiteral("path")).trimmed();
+    QStringList report;
+    for (const QString &name : fileNames) {
+        QString problems;
+        try {
+            problems = sdiProblemsText(ControlloSdi::checkFile(folder + name));
+        } catch (const AppError &error) {
+            problems = error.message();
+        }
+        if (!problems.isEmpty())
+            report << QStringLiteral("Il file %1 non supera il Controllo SdI:\n%2").arg(name, problems);
+    }
+    return report.join(QStringLiteral("\n\n"));
 }
 
 void TElenco_Fatt::BitBtn6Click()

@@ -31,7 +31,6 @@ public:
     void setCustomerRegistry(QDialog *registry) { m_customers = registry; }
     void setArticlesScreen(QDialog *articles) { m_articles = articles; }
     void setReport(TSt_Fatt *report) { m_report = report; }
-    void setImportAction(std::function<void(QWidget *)> action) { m_import = std::move(action); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -76,6 +75,7 @@ private:
     void showCheckOf(const QString &file);
     bool mayHandOffCurrentInvoice();
     void offerCurrentCodes();
+    QString checkOfImportedFiles(const QStringList &fileNames);
     void setupGrids();
     void setupHeaderPanel();
 
@@ -84,6 +84,5 @@ private:
     QDialog *m_customers = nullptr;
     QDialog *m_articles = nullptr;
     TSt_Fatt *m_report = nullptr;
-    std::function<void(QWidget *)> m_import;
     bool m_newLine = true; // mode of the line panel
 };
