@@ -176,6 +176,10 @@ void sortRows(QList<Row> &rows, const QList<Column> &columns, int column)
             const int folded = keys[a].compare(keys[b], Qt::CaseInsensitive);
             return folded != 0 ? folded < 0 : keys[a] < keys[b];
         };
+        // Rows the server already ordered (a search with its own "order
+        // by") stay as they came.
+        if (std::is_sorted(order.begin(), order.end(), less))
+            return;
         std::stable_sort(order.begin(), order.end(), less);
     }
     QList<Row> sorted;
