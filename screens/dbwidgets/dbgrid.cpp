@@ -118,7 +118,10 @@ void DBGrid::setLook(const QColor &text, const QColor &titles, bool italic)
 {
     QFont cells = font();
     cells.setItalic(italic);
+    cells.setFamily(QStringLiteral("Liberation Sans"));
+    cells.setPointSize(8);
     setFont(cells);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(cells).height() + 6);
     QPalette p = palette();
     p.setColor(QPalette::Text, text);
     setPalette(p);

@@ -50,7 +50,8 @@ public:
     const QList<GridColumn> &gridColumns() const { return m_columns; }
 
     void setReadOnlyRows(bool readOnly);
-    // Text colour and italics of the cells, colour of the titles.
+    // Text colour and italics of the cells, colour of the titles; the
+    // font is the small one that the columns' pixel widths are made for.
     void setLook(const QColor &text, const QColor &titles, bool italic);
     void setCellPainter(CellPainter painter) { m_painter = std::move(painter); }
     const CellPainter &cellPainter() const { return m_painter; }
