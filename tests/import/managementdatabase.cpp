@@ -26,17 +26,7 @@ ManagementDatabase::ManagementDatabase()
     m_admin.execute(QStringLiteral("DROP DATABASE IF EXISTS a2020"));
     m_admin.execute(QStringLiteral("CREATE DATABASE a2020 CHARACTER SET utf8mb4"));
     m_admin.execute(QStringLiteral("USE a2020"));
-    QFile schema(QStringLiteral(MANAGEMENT_SCHEMA_FILE));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Schema non leggibile: ") + schema.fileName());
-    for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'))) {
-        QString sql;
-        for (const QString &line : statement.split(QLatin1Char('\n')))
-            if (!line.trimmed().startsWith(QLatin1String("--")))
-                sql += line + QLatin1Char('\n');
-        if (!sql.trimmed().isEmpty())
-            m_admin.execute(sql);
-    }
+    TestDatabase::runSqlFile(m_admin, QStringLiteral(MANAGEMENT_SCHEMA_FILE));
 }
 
 ManagementDatabase::~ManagementDatabase()

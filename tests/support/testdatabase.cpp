@@ -37,16 +37,21 @@ TestDatabase::TestDatabase(const QString &name)
     m_admin.execute(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb4").arg(m_name));
     m_admin.execute(QStringLiteral("USE `%1`").arg(m_name));
     m_admin.setDatabase(m_name); // and again after a reconnection
-    QFile schema(QStringLiteral(STORE_SCHEMA_FILE));
-    if (!schema.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Schema non leggibile: ") + schema.fileName());
-    for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'))) {
+    runSqlFile(m_admin, QStringLiteral(STORE_SCHEMA_FILE));
+}
+
+void TestDatabase::runSqlFile(Connection &connection, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Schema non leggibile: ") + file.fileName());
+    for (const QString &statement : QString::fromUtf8(file.readAll()).split(QLatin1Char(';'))) {
         QString sql;
         for (const QString &line : statement.split(QLatin1Char('\n')))
             if (!line.trimmed().startsWith(QLatin1String("--")))
                 sql += line + QLatin1Char('\n');
         if (!sql.trimmed().isEmpty())
-            m_admin.execute(sql);
+            connection.execute(sql);
     }
 }
 

@@ -28,6 +28,9 @@ public:
     QString scalar(const QString &sql);
 
     static Connection::Settings serverSettings();
+    // Runs the statements of a schema file (separated by ';', "--" lines
+    // left out) on a connection.
+    static void runSqlFile(Connection &connection, const QString &path);
 
 private:
     QString m_name;
