@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStorageInfo>
+#include <QStyle>
 
 namespace {
 const int PathRole = Qt::UserRole;
@@ -63,17 +64,19 @@ void PurchaseFilePanel::fillFolders()
         if (dir.isRoot() || !dir.cdUp())
             break;
     }
+    const QIcon openIcon = m_folders->style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = m_folders->style()->standardIcon(QStyle::SP_DirClosedIcon);
     int depth = 0;
     for (const QString &path : chain) {
         const QString name = QDir(path).isRoot() ? QDir::toNativeSeparators(path) : QDir(path).dirName();
-        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, m_folders);
+        auto *item = new QListWidgetItem(openIcon, QString(depth * 2, QLatin1Char(' ')) + name, m_folders);
         item->setData(PathRole, path);
         ++depth;
     }
     m_folders->setCurrentRow(int(chain.size()) - 1);
     const QDir open(m_folder);
     for (const QString &sub : open.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub, m_folders);
+        auto *item = new QListWidgetItem(closedIcon, QString(depth * 2, QLatin1Char(' ')) + sub, m_folders);
         item->setData(PathRole, open.absoluteFilePath(sub));
     }
 }
@@ -82,7 +85,9 @@ void PurchaseFilePanel::fillFiles()
 {
     const QSignalBlocker quiet(m_files);
     m_files->clear();
-    m_files->addItems(QDir(m_folder).entryList({mask()}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    const QIcon fileIcon = m_files->style()->standardIcon(QStyle::SP_FileIcon);
+    for (const QString &name : QDir(m_folder).entryList({mask()}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+        new QListWidgetItem(fileIcon, name, m_files);
     m_files->setCurrentRow(-1);
     m_name->setText(mask());
 }
