@@ -44,6 +44,8 @@ void searchArticles(TDiz &diz, ArticleSearch search, const QString &typed)
 {
     const QString column =
         search == ArticleSearch::ByCode ? QStringLiteral("codice_val") : QStringLiteral("descrizione");
+    // Reopening the list would drop an article being typed in.
+    saveArticle(diz);
     // The rows keep the order the user asked for by choosing the field.
     diz.Articoli->setSortField(column);
     diz.Articoli->setSql(containsSearchStatement(diz.xml_conn, QStringLiteral("magazzino"), column, typed));

@@ -10,7 +10,8 @@ class TDiz;
 // data module. Failures throw AppError.
 
 // The list searched as you type, by code or by description, in the order of
-// the searched column. The typed text travels as a value.
+// the searched column. The typed text travels as a value. An article being
+// edited is saved first.
 enum class ArticleSearch { ByCode, ByDescription };
 void searchArticles(TDiz &diz, ArticleSearch search, const QString &typed);
 

@@ -206,6 +206,17 @@ private slots:
         QTEST(listedCodes(), "codes");
     }
 
+    void searchKeepsTheArticleBeingTyped()
+    {
+        TArticoli &screen = f->screens->articoli;
+        screen.show();
+        QTest::mouseClick(screen.findChild<QPushButton *>("BitBtn1"), Qt::LeftButton);
+        QTest::keyClicks(screen.focusWidget(), "dado");
+        QTest::keyClicks(screen.findChild<QLineEdit *>("Edit2"), "DA");
+        QCOMPARE(scalar("SELECT descrizione FROM magazzino"), "DADO");
+        QCOMPARE(listedCodes().size(), 1);
+    }
+
     // Articles added from the desk to an invoice with these lines
     // (prog|aliquota|prezzo_tot): the new line's number and the two slots.
     void addToInvoice_data()
