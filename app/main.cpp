@@ -19,7 +19,9 @@ int runMenu(int argc, char **argv)
     ScreenSet screens(&diz);
     menu.setScreen(1, &screens.elenco_fatt);
     menu.setScreen(2, &screens.anag_cl);
+    menu.setScreen(3, &screens.elenco_carico);
     menu.setScreen(4, &screens.anag_fo);
+    menu.setScreen(5, &screens.articoli);
     menu.setScreen(6, &screens.anag_az);
     menu.show();
     return app.exec();
