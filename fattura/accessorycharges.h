@@ -14,12 +14,12 @@ class TableComponent;
 // customer pays. (spese3 enters no total and stays a plain SpeseAccessorie.)
 struct AccessoryCharge
 {
-    int slot = 0;            // 0 for spese, 1 for spese2
-    ExactDecimal amount;     // greater than 0
-    QString rateText;        // the slot's rate column as stored
+    int slot = 0;        // 0 for spese, 1 for spese2
+    ExactDecimal amount; // greater than 0
+    QString rateText;    // the slot's rate column as stored
     ExactDecimal rate;
-    QString nature;          // the slot's nature column as stored
-    QString taxable, vat;    // the slot's summary amounts with the expense, as written
+    QString nature;       // the slot's nature column as stored
+    QString taxable, vat; // the slot's summary amounts with the expense, as written
 
     // "10.0000": the expense in the lines' number form.
     QString linePrice() const { return amount.written(4); }

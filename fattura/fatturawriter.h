@@ -65,8 +65,8 @@ private:
     void readHeaderValues();
     void requireCustomerIdentity() const;
     void readDocumentReferences(); // walks ContrattoT and ContrattoD
-    void checkBodyCharacters(); // walks the lines
-    void readFiscalData();      // expenses, withholding, stamp duty; walks the lines
+    void checkBodyCharacters();    // walks the lines
+    void readFiscalData();         // expenses, withholding, stamp duty; walks the lines
     QString saveFileName();
 
     void writeHeader(XmlLineWriter &out) const;

@@ -12,9 +12,9 @@ class TableComponent;
 struct Withholding
 {
     bool due = false;
-    QString type;       // TipoRitenuta, RT01 to RT06
-    QString rate;       // AliquotaRitenuta as written ("20.00")
-    QString reason;     // CausalePagamento
+    QString type;        // TipoRitenuta, RT01 to RT06
+    QString rate;        // AliquotaRitenuta as written ("20.00")
+    QString reason;      // CausalePagamento
     ExactDecimal amount; // rounded to the cent
 
     // Reads the company's settings and walks the lines (left at their end).
