@@ -206,7 +206,7 @@ int controlla(Context &context, const QStringList &args)
             const SdiProblems problems = ControlloSdi::checkFile(file);
             for (const SdiProblem &problem : problems)
                 context.out << file << ": " << problem.toString() << '\n';
-            if (!problems.isEmpty())
+            if (hasErrors(problems))
                 code = Failure;
         } catch (const AppError &error) {
             context.err << file << ": " << error.message() << '\n';
@@ -244,7 +244,8 @@ int servizio(const QStringList &args, QTextStream &out)
     service.setInvoiceCheck([](const QString &file) {
         QStringList texts;
         for (const SdiProblem &problem : ControlloSdi::checkFile(file))
-            texts << problem.toString();
+            if (!problem.isWarning())
+                texts << problem.toString();
         return texts;
     });
     const quint16 port = service.listen();

@@ -10,8 +10,9 @@
 // - 00001 the file name (IT, the transmitter's identifier, "_", five
 //   letters or digits, ".xml"), 00003 a file above 5 MB;
 // - 00200 the official schema 1.2.3 (and a file that is no XML at all);
-// - the content rules with the SdI's own codes (RegoleSdi).
-// An empty list means the file passes.
+// - the content rules with the SdI's own codes (RegoleSdi), and warnings
+//   about what the SdI accepts but the law asks for (the stamp duty).
+// A list without errors (hasErrors) means the file passes.
 namespace ControlloSdi {
 
 constexpr qint64 kMaxFileBytes = 5 * 1024 * 1024;

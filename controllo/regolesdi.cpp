@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -103,6 +104,12 @@ private:
     void report(const char *code, const QString &message, xmlNodePtr node)
     {
         m_problems.append({QString::fromLatin1(code), message, path(node), int(xmlGetLineNo(node))});
+    }
+
+    void warn(const char *code, const QString &message, xmlNodePtr node)
+    {
+        report(code, message, node);
+        m_problems.last().severity = SdiProblem::Severity::Warning;
     }
 
     void checkHeader()
@@ -273,6 +280,8 @@ private:
         };
 
         xmlNodePtr goods = child(body, "DatiBeniServizi");
+        checkWithholding(document, goods);
+        checkStampDuty(document, goods);
         for (xmlNodePtr line : children(goods, "DettaglioLinee")) {
             checkRateAndNature(line, "00400", "00401", "della linea");
             checkLineTotal(line);
@@ -338,6 +347,50 @@ private:
                                 QString::number(expected, 'f', 2)),
                        child(summary, "ImponibileImporto"));
         }
+    }
+
+    // A line or pension fund subject to withholding needs DatiRitenuta.
+    void checkWithholding(xmlNodePtr document, xmlNodePtr goods)
+    {
+        if (child(document, "DatiRitenuta"))
+            return;
+        QList<xmlNodePtr> owners = children(goods, "DettaglioLinee");
+        owners << children(document, "DatiCassaPrevidenziale");
+        for (xmlNodePtr owner : owners) {
+            xmlNodePtr withholding = child(owner, "Ritenuta");
+            if (text(withholding) == QLatin1String("SI")) {
+                report("00411",
+                       QStringLiteral("Ritenuta SI senza i dati della ritenuta (DatiRitenuta) nel documento: "
+                                      "indicare tipo, aliquota e causale della ritenuta d'acconto"),
+                       withholding);
+                return;
+            }
+        }
+    }
+
+    // Operations without VAT above 77,47 euro owe the stamp duty: the SdI
+    // accepts the file without it, so this is a warning.
+    void checkStampDuty(xmlNodePtr document, xmlNodePtr goods)
+    {
+        static const QStringList dutiable = {QStringLiteral("N2.1"), QStringLiteral("N2.2"), QStringLiteral("N3.5"),
+                                             QStringLiteral("N3.6"), QStringLiteral("N4")};
+        if (child(document, "DatiBollo"))
+            return;
+        double sum = 0;
+        xmlNodePtr first = nullptr;
+        for (xmlNodePtr summary : children(goods, "DatiRiepilogo")) {
+            if (!dutiable.contains(text(child(summary, "Natura"))))
+                continue;
+            sum += number(child(summary, "ImponibileImporto")).value_or(0);
+            if (!first)
+                first = summary;
+        }
+        if (cents(sum) > 7747)
+            warn("BOLLO",
+                 QStringLiteral("Operazioni senza IVA per %1 euro, oltre 77,47: è dovuta l'imposta di bollo, "
+                                "indicare il bollo virtuale (DatiBollo)")
+                     .arg(QString::number(sum, 'f', 2)),
+                 first);
     }
 
     void checkTax(xmlNodePtr summary, double rate, std::optional<double> taxable)

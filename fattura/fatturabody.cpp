@@ -57,13 +57,6 @@ bool hasOtherData(const TableComponent &line, const QString &field)
     return !ValueForm::trimmed(line.text(field)).isEmpty();
 }
 
-// Summaries 2 to 4 stand in the file when their taxable column holds text
-// ("0,00" included); the first always does.
-bool isSummaryWritten(const TableComponent &invoice, int summary)
-{
-    return summary == 0 || isFilled(invoice, summaryColumns()[summary].taxable);
-}
-
 bool isBankTransfer(const QString &paymentMethod)
 {
     return paymentMethod == u"MP05";
@@ -114,6 +107,37 @@ void checkLineCharacters(const TableComponent &line)
 
 } // namespace
 
+void FatturaWriter::readFiscalData()
+{
+    m_charges = AccessoryCharges::read(m_invoice);
+    m_withholding = Withholding::read(m_company, m_lines);
+    m_stampDuty = m_invoice.boolean(u"bollo"_s);
+}
+
+const AccessoryCharge *FatturaWriter::chargeOf(int summary) const
+{
+    for (const AccessoryCharge &charge : m_charges) {
+        if (charge.slot == summary)
+            return &charge;
+    }
+    return nullptr;
+}
+
+// Summaries 2 to 4 stand in the file when their taxable column holds text
+// ("0,00" included) or when an expense is charged at their rate; the first
+// always does.
+bool FatturaWriter::isSummaryWritten(int summary) const
+{
+    return summary == 0 || isFilled(m_invoice, summaryColumns()[summary].taxable) || chargeOf(summary);
+}
+
+QString FatturaWriter::netOfWithholding(const QString &dueAmount) const
+{
+    if (!m_withholding.due)
+        return dueAmount;
+    return (ExactDecimal::fromWritten(dueAmount) - m_withholding.amount).written(2);
+}
+
 void FatturaWriter::checkBodyCharacters()
 {
     const QString discount = m_invoice.text(u"sc_perc"_s);
@@ -134,7 +158,7 @@ void FatturaWriter::checkBodyCharacters()
         checkLineCharacters(m_lines);
 
     for (int k = 0; k < 4; ++k) {
-        if (!isSummaryWritten(m_invoice, k))
+        if (!isSummaryWritten(k))
             continue;
         const SummaryColumns &columns = summaryColumns()[k];
         checkColumn(m_invoice, columns.nature);
@@ -155,6 +179,8 @@ void FatturaWriter::writeBody(XmlLineWriter &out)
     int number = 0;
     for (m_lines.first(); !m_lines.eof(); m_lines.next())
         writeLine(out, ++number);
+    for (const AccessoryCharge &charge : m_charges)
+        writeChargeLine(out, ++number, charge);
     const float taxableSum = writeSummaries(out, early);
     out.end("DatiBeniServizi"_L1);
     writePayment(out, taxableSum);
@@ -170,6 +196,20 @@ void FatturaWriter::writeDocumentData(XmlLineWriter &out) const
     out.element("Divisa"_L1, u"EUR"_s);
     out.element("Data"_L1, v.documentDate);
     out.element("Numero"_L1, v.documentNumber);
+    if (m_withholding.due) {
+        out.start("DatiRitenuta"_L1);
+        out.element("TipoRitenuta"_L1, m_withholding.type);
+        out.element("ImportoRitenuta"_L1, m_withholding.amount.written(2));
+        out.element("AliquotaRitenuta"_L1, m_withholding.rate);
+        out.element("CausalePagamento"_L1, m_withholding.reason);
+        out.end("DatiRitenuta"_L1);
+    }
+    if (m_stampDuty) {
+        out.start("DatiBollo"_L1);
+        out.element("BolloVirtuale"_L1, u"SI"_s);
+        out.element("ImportoBollo"_L1, u"2.00"_s);
+        out.end("DatiBollo"_L1);
+    }
     if (!v.discountPercent.isEmpty()) {
         out.start("ScontoMaggiorazione"_L1);
         out.element("Tipo"_L1, StoredValue::text(m_invoice, u"sc_tipo"_s));
@@ -302,6 +342,22 @@ void FatturaWriter::writeLine(XmlLineWriter &out, int number) const
     out.end("DettaglioLinee"_L1);
 }
 
+// An expense as one more line at its slot's rate (with the slot's nature
+// when the rate is zero), so that its VAT has a line behind it.
+void FatturaWriter::writeChargeLine(XmlLineWriter &out, int number, const AccessoryCharge &charge) const
+{
+    out.start("DettaglioLinee"_L1);
+    out.element("NumeroLinea"_L1, QString::number(number));
+    out.element("TipoCessionePrestazione"_L1, u"AC"_s);
+    out.element("Descrizione"_L1, u"Spese accessorie"_s);
+    out.element("PrezzoUnitario"_L1, charge.linePrice());
+    out.element("PrezzoTotale"_L1, charge.linePrice());
+    out.element("AliquotaIVA"_L1, DecimalText::xmlNumber(charge.rateText, kAmountPattern));
+    if (charge.rate.isZero() && !charge.nature.isEmpty())
+        out.element("Natura"_L1, charge.nature);
+    out.end("DettaglioLinee"_L1);
+}
+
 FatturaWriter::EarlySummaryAmounts FatturaWriter::convertEarlySummaryAmounts() const
 {
     EarlySummaryAmounts early;
@@ -321,12 +377,18 @@ float FatturaWriter::writeSummaries(XmlLineWriter &out, const EarlySummaryAmount
 {
     Single taxableSum = 0;
     for (int k = 0; k < 4; ++k) {
-        if (!isSummaryWritten(m_invoice, k))
+        if (!isSummaryWritten(k))
             continue;
         const SummaryColumns &columns = summaryColumns()[k];
         const QString rate = StoredValue::xmlNumber(m_invoice, columns.rate, kAmountPattern);
-        const QString taxable = k == 0 ? early.taxable1 : StoredValue::xmlNumber(m_invoice, columns.taxable, kAmountPattern);
-        const QString vat = k == 0 ? early.vat1 : StoredValue::xmlNumber(m_invoice, columns.vat, kAmountPattern);
+        QString taxable, vat;
+        if (const AccessoryCharge *charge = chargeOf(k)) {
+            taxable = charge->taxable;
+            vat = charge->vat;
+        } else {
+            taxable = k == 0 ? early.taxable1 : StoredValue::xmlNumber(m_invoice, columns.taxable, kAmountPattern);
+            vat = k == 0 ? early.vat1 : StoredValue::xmlNumber(m_invoice, columns.vat, kAmountPattern);
+        }
 
         out.start("DatiRiepilogo"_L1);
         out.element("AliquotaIVA"_L1, rate);
@@ -353,7 +415,7 @@ void FatturaWriter::writePayment(XmlLineWriter &out, float taxableSum) const
     if (m_format.splitPayment) {
         out.start("DatiPagamento"_L1);
         out.element("CondizioniPagamento"_L1, u"TP02"_s);
-        writePaymentDetail(out, u"MP05"_s, QString(), xmlFormat(taxableSum, kAmountPattern));
+        writePaymentDetail(out, u"MP05"_s, QString(), netOfWithholding(xmlFormat(taxableSum, kAmountPattern)));
         out.end("DatiPagamento"_L1);
     } else if (isBankTransfer(m_values.paymentMethod)) {
         out.start("DatiPagamento"_L1);
@@ -363,19 +425,20 @@ void FatturaWriter::writePayment(XmlLineWriter &out, float taxableSum) const
     }
 }
 
-// One payment of the whole total, or n equal instalments of the total
-// divided by n and brought to cents; they are not adjusted to add up. The
-// first four carry the invoice's due dates.
+// One payment of the whole amount to pay (the total less the withholding),
+// or n equal instalments of it divided by n and brought to cents; they are
+// not adjusted to add up. The first four carry the invoice's due dates.
 void FatturaWriter::writeInstalments(XmlLineWriter &out) const
 {
     const qint64 count = StoredValue::integer(m_invoice, u"n_rate"_s);
+    const QString toPay = netOfWithholding(m_values.documentTotal);
     if (count == 0) {
-        writePaymentDetail(out, m_values.paymentMethod, QString(), m_values.documentTotal);
+        writePaymentDetail(out, m_values.paymentMethod, QString(), toPay);
         return;
     }
     if (count < 0)
         return;
-    const long double share = readWrittenNumber(m_values.documentTotal) / count;
+    const long double share = readWrittenNumber(toPay) / count;
     const Single instalment = toSingle(std::trunc(share / 0.01L + 0.5L) * 0.01L);
     const QString amount = xmlFormat(instalment, kInstalmentPattern);
     for (qint64 k = 1; k <= count; ++k) {

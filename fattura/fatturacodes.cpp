@@ -93,6 +93,57 @@ const QList<FatturaCode> &taxRegimes()
     return list;
 }
 
+const QList<FatturaCode> &withholdingTypes()
+{
+    static const QList<FatturaCode> list = {
+        {u"RT01"_s, u"Ritenuta di acconto persone fisiche"_s},
+        {u"RT02"_s, u"Ritenuta di acconto persone giuridiche"_s},
+        {u"RT03"_s, u"Contributo INPS"_s},
+        {u"RT04"_s, u"Contributo ENASARCO"_s},
+        {u"RT05"_s, u"Contributo ENPAM"_s},
+        {u"RT06"_s, u"Altro contributo previdenziale"_s},
+    };
+    return list;
+}
+
+const QList<FatturaCode> &paymentReasons()
+{
+    static const QList<FatturaCode> list = {
+        {u"A"_s, u"Prestazioni di lavoro autonomo rientranti nell'esercizio di arte o professione abituale"_s},
+        {u"B"_s, u"Utilizzazione economica di opere dell'ingegno o di brevetti da parte dell'autore o inventore"_s},
+        {u"C"_s, u"Utili da contratti di associazione in partecipazione con apporto di solo lavoro"_s},
+        {u"D"_s, u"Utili spettanti ai soci promotori e ai soci fondatori delle società di capitali"_s},
+        {u"E"_s, u"Levata di protesti cambiari da parte dei segretari comunali"_s},
+        {u"G"_s, u"Indennità per la cessazione di attività sportiva professionale"_s},
+        {u"H"_s, u"Indennità per la cessazione dei rapporti di agenzia"_s},
+        {u"I"_s, u"Indennità per la cessazione da funzioni notarili"_s},
+        {u"L"_s,
+         u"Utilizzazione economica di opere dell'ingegno o di brevetti da parte di un soggetto diverso dall'autore"_s},
+        {u"M"_s, u"Prestazioni di lavoro autonomo non esercitate abitualmente"_s},
+        {u"N"_s,
+         u"Indennità di trasferta, rimborsi forfetari, premi e compensi nelle attività sportive dilettantistiche"_s},
+        {u"O"_s, u"Prestazioni di lavoro autonomo occasionale senza obbligo di iscrizione alla gestione separata"_s},
+        {u"P"_s, u"Compensi a non residenti per l'uso di attrezzature industriali, commerciali o scientifiche"_s},
+        {u"Q"_s, u"Provvigioni ad agente o rappresentante di commercio monomandatario"_s},
+        {u"R"_s, u"Provvigioni ad agente o rappresentante di commercio plurimandatario"_s},
+        {u"S"_s, u"Provvigioni a commissionario"_s},
+        {u"T"_s, u"Provvigioni a mediatore"_s},
+        {u"U"_s, u"Provvigioni a procacciatore di affari"_s},
+        {u"V"_s, u"Provvigioni a incaricato per le vendite a domicilio o porta a porta"_s},
+        {u"W"_s, u"Corrispettivi per prestazioni relative a contratti d'appalto"_s},
+        {u"X"_s, u"Canoni corrisposti nel 2004 a società o enti di altri Stati UE"_s},
+        {u"Y"_s, u"Canoni corrisposti dal 1° gennaio 2005 al 26 luglio 2005"_s},
+        {u"Z"_s, u"Titolo diverso dai precedenti (non più valido dal 2021)"_s},
+        {u"L1"_s, u"Utilizzazione economica di opere dell'ingegno da parte di chi ne ha acquistato i diritti"_s},
+        {u"M1"_s, u"Redditi derivanti dall'assunzione di obblighi di fare, non fare o permettere"_s},
+        {u"M2"_s, u"Lavoro autonomo non abituale con obbligo di iscrizione alla gestione separata ENPAPI"_s},
+        {u"O1"_s, u"Obblighi di fare, non fare o permettere senza obbligo di iscrizione alla gestione separata"_s},
+        {u"V1"_s, u"Redditi derivanti da attività commerciali non esercitate abitualmente"_s},
+        {u"ZO"_s, u"Titolo diverso dai precedenti"_s},
+    };
+    return list;
+}
+
 QStringList withCurrentCodes(const QStringList &items, const QList<FatturaCode> &codes)
 {
     QStringList result = items;

@@ -26,6 +26,11 @@ const QList<FatturaCode> &natureCodes();
 const QList<FatturaCode> &documentTypes();
 // RF01, RF02 and RF04 to RF20.
 const QList<FatturaCode> &taxRegimes();
+// The withholding types RT01 to RT06 (TipoRitenuta).
+const QList<FatturaCode> &withholdingTypes();
+// The payment reasons of the withholding (CausalePagamento), the codes of
+// the CU form as the schema lists them.
+const QList<FatturaCode> &paymentReasons();
 
 // The drop-down's own items followed by the codes not among them yet.
 QStringList withCurrentCodes(const QStringList &items, const QList<FatturaCode> &codes);

@@ -54,6 +54,7 @@ QString FatturaWriter::write()
     readHeaderValues();
     requireCustomerIdentity();
     readDocumentReferences();
+    readFiscalData();
     checkBodyCharacters();
     const QString fileName = saveFileName();
     const QString path = ValueForm::trimmed(StoredValue::text(m_company, u"path"_s)) + fileName;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "fattura/accessorycharges.h"
 #include "fattura/fatturaformat.h"
+#include "fattura/withholding.h"
 
 #include <QList>
 #include <QString>
@@ -13,8 +15,9 @@ class XmlLineWriter;
 // format, in one pass from the current rows of AziendaT, Testata and Detta:
 // 1. the header values and the document references are read and prepared
 //    (a NULL, a bad number or date, a character XML cannot carry or a
-//    customer without VAT number and fiscal code stops here: nothing is
-//    changed);
+//    customer without VAT number and fiscal code stops here, and so do an
+//    expense without VAT rate and a withholding without the company's
+//    settings: nothing is changed);
 // 2. nome_file is saved on the invoice;
 // 3. the file is written in the company's folder under a temporary name
 //    and put in place only when complete, so that a failure while writing
@@ -62,7 +65,8 @@ private:
     void readHeaderValues();
     void requireCustomerIdentity() const;
     void readDocumentReferences(); // walks ContrattoT and ContrattoD
-    void checkBodyCharacters(); // walks the lines
+    void checkBodyCharacters();    // walks the lines
+    void readFiscalData();         // expenses, withholding, stamp duty; walks the lines
     QString saveFileName();
 
     void writeHeader(XmlLineWriter &out) const;
@@ -74,6 +78,11 @@ private:
     void writeDocumentData(XmlLineWriter &out) const;
     void writeDocumentReferences(XmlLineWriter &out) const;
     void writeLine(XmlLineWriter &out, int number) const;
+    void writeChargeLine(XmlLineWriter &out, int number, const AccessoryCharge &charge) const;
+    const AccessoryCharge *chargeOf(int summary) const;
+    bool isSummaryWritten(int summary) const;
+    // The amount to pay: what is due less the withholding.
+    QString netOfWithholding(const QString &dueAmount) const;
     EarlySummaryAmounts convertEarlySummaryAmounts() const;
     float writeSummaries(XmlLineWriter &out, const EarlySummaryAmounts &early) const;
     void writePayment(XmlLineWriter &out, float taxableSum) const;
@@ -88,4 +97,7 @@ private:
     TableComponent &m_lines;
     HeaderValues m_values;
     QList<DocumentReference> m_references;
+    QList<AccessoryCharge> m_charges;
+    Withholding m_withholding;
+    bool m_stampDuty = false;
 };

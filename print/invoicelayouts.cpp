@@ -188,6 +188,14 @@ ReportBand issuedFooter()
     band.elements += vatRate(Testata, QStringLiteral("3"), {2.1, 91.0, 105.8, 129.1, 7.1, 91.0, 103.2, 120.7});
     band.elements += vatRate(Testata, QStringLiteral("4"), {12.7, 2.1, 16.9, 40.2, 17.7, 2.1, 14.3, 31.8});
     band.elements += totalsBlock(Testata, {0.5, 2.1, 6.3, 12.7}, QStringLiteral("imponib"), QStringLiteral("iva"));
+    // The withholding and the net amount to pay, beside the totals: their
+    // captions stay empty on an invoice without withholding.
+    band.elements += {
+        computed(QStringLiteral("rit_testo"), 91.0, 12.7, 27.0, L, Arial8),
+        computed(QStringLiteral("ritenuta"), 118.5, 12.7, 17.0, R, Arial8),
+        computed(QStringLiteral("netto_testo"), 91.0, 17.2, 27.0, L, Arial8.withBold()),
+        computed(QStringLiteral("netto"), 118.5, 17.2, 17.0, R, Arial8.withBold()),
+    };
     band.elements += {
         box(1.1, 22.5, 186.8, 15.1),
         text(QStringLiteral("Esenzione"), 1.6, 26.2, Auto, L, Arial10),

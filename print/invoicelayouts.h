@@ -9,7 +9,8 @@
 namespace InvoiceLayouts {
 
 // The issued invoice (QR1): page header QRBand10, detail QRBand11, page
-// footer QRBand12; computed labels QRLabel84, imponib, iva.
+// footer QRBand12; computed labels QRLabel84, imponib, iva, rit_testo,
+// ritenuta, netto_testo, netto.
 ReportLayout issuedInvoice();
 
 // The purchase invoice (QR2): page header QRBand1, detail QRBand2, page

@@ -7,9 +7,13 @@
 #include "reportpainter.h"
 #include "reportpreview.h"
 
+#include "apperror.h"
 #include "datetext.h"
 #include "decimaltext.h"
 #include "tdiz.h"
+
+#include "fattura/exactdecimal.h"
+#include "fattura/withholding.h"
 
 #include <QPrinter>
 
@@ -57,6 +61,7 @@ QList<ReportPage> TSt_Fatt::buildQR1()
 {
     const TableRecord testata(*m_diz->Testata);
     const TableRecord azienda(*m_diz->AziendaT);
+    readWithholding();
     TableRows lines(*m_diz->Detta);
     ReportSources sources;
     sources.addRecord(QStringLiteral("Testata"), &testata);
@@ -123,6 +128,31 @@ void TSt_Fatt::QRBand12BeforePrint(ReportLabels &labels)
     const Single iva = sumOfReadable(testata, {"imposta", "imposta2", "imposta3", "imposta4"});
     labels.set(QStringLiteral("imponib"), DecimalText::format(imponib, Amount));
     labels.set(QStringLiteral("iva"), DecimalText::format(iva, Amount));
+    const bool withheld = !m_withholding.isEmpty();
+    labels.set(QStringLiteral("rit_testo"), withheld ? QStringLiteral("Ritenuta d'acconto") : QString());
+    labels.set(QStringLiteral("ritenuta"), m_withholding);
+    labels.set(QStringLiteral("netto_testo"), withheld ? QStringLiteral("Netto a pagare") : QString());
+    labels.set(QStringLiteral("netto"), m_netToPay);
+}
+
+// The withholding as the FatturaPA file carries it. The print is not held
+// up by incomplete withholding settings (the file refuses them): the rows
+// are then left out.
+void TSt_Fatt::readWithholding()
+{
+    m_withholding.clear();
+    m_netToPay.clear();
+    try {
+        const Withholding withholding = Withholding::read(*m_diz->AziendaT, *m_diz->Detta);
+        if (!withholding.due)
+            return;
+        const ExactDecimal total = ExactDecimal::fromText(m_diz->Testata->text(QStringLiteral("tot_doc")));
+        m_withholding = withholding.amount.written(2).replace(QLatin1Char('.'), QLatin1Char(','));
+        m_netToPay = (total - withholding.amount).written(2).replace(QLatin1Char('.'), QLatin1Char(','));
+    } catch (const AppError &) {
+        m_withholding.clear();
+        m_netToPay.clear();
+    }
 }
 
 void TSt_Fatt::QRBand3BeforePrint(ReportLabels &labels)

@@ -47,10 +47,15 @@ public:
 
     // Band handlers.
     void QRBand10BeforePrint(ReportLabels &labels); // QRLabel84: "/ " and the year of data_doc
-    void QRBand12BeforePrint(ReportLabels &labels); // imponib, iva: sums of the VAT slots
+    void QRBand12BeforePrint(ReportLabels &labels); // imponib, iva: sums of the VAT slots; the withholding
     void QRBand3BeforePrint(ReportLabels &labels);  // imp_lordo1, spese1, imponib1, iva1
 
 private:
+    void readWithholding();
+
     TDiz *m_diz;
+    // "Ritenuta d'acconto" and "Netto a pagare" of the current invoice, in
+    // Italian form; empty without withholding.
+    QString m_withholding, m_netToPay;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -333,9 +333,10 @@ void TElenco_Fatt::showCheckOf(const QString &file)
     SdiProblems problems;
     if (!runShowingError(this, [&] { problems = ControlloSdi::checkFile(file); }) || problems.isEmpty())
         return;
+    const QString verdict = hasErrors(problems) ? QStringLiteral("Il file %1 non supera il Controllo SdI:")
+                                                : QStringLiteral("Il file %1 supera il Controllo SdI, con avvisi:");
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Controllo SdI"),
-                    QStringLiteral("Il file %1 non supera il Controllo SdI:").arg(QFileInfo(file).fileName()),
-                    QMessageBox::Ok, this);
+                    verdict.arg(QFileInfo(file).fileName()), QMessageBox::Ok, this);
     box.setInformativeText(sdiProblemsText(problems));
     box.exec();
 }
@@ -346,7 +347,9 @@ bool TElenco_Fatt::mayHandOffCurrentInvoice()
 {
     QString problems;
     try {
-        problems = sdiProblemsText(ControlloSdi::checkFile(invoiceFilePath(*m_diz)));
+        const SdiProblems found = ControlloSdi::checkFile(invoiceFilePath(*m_diz));
+        if (hasErrors(found))
+            problems = sdiProblemsText(found);
     } catch (const AppError &error) {
         problems = error.message();
     }

@@ -25,6 +25,9 @@ CREATE TABLE `azienda` (
   `telefono` VARCHAR(12) NULL DEFAULT '',
   `path` VARCHAR(40) NULL DEFAULT '',
   `iban` VARCHAR(27) NULL DEFAULT '',
+  `rit_tipo` VARCHAR(4) NULL DEFAULT '',
+  `rit_aliquota` VARCHAR(6) NULL DEFAULT '',
+  `rit_causale` VARCHAR(2) NULL DEFAULT '',
   PRIMARY KEY (`codice`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
 
@@ -75,6 +78,7 @@ CREATE TABLE `testata` (
   `tot_omaggio2` VARCHAR(12) NULL DEFAULT '',
   `trasporto` VARCHAR(25) NULL DEFAULT '',
   `inviata` TINYINT(1) NOT NULL DEFAULT 0,
+  `bollo` TINYINT(1) NOT NULL DEFAULT 0,
   `dest_soc` VARCHAR(60) NULL DEFAULT '',
   `dest_comune` VARCHAR(50) NULL DEFAULT '',
   `dest_indir` VARCHAR(60) NULL DEFAULT '',

@@ -241,6 +241,26 @@ private slots:
         QVERIFY2(folder.out.startsWith(dir->filePath("IT01234567890_FPR01.xml: 00300: ")), qPrintable(folder.out));
     }
 
+    // An export turned into an exempt operation above 77,47 without stamp duty.
+    void controllaWarnsWithoutFailing()
+    {
+        QFile clean(QStringLiteral(CLEAN_INVOICE));
+        QVERIFY(clean.open(QIODevice::ReadOnly));
+        QByteArray text = clean.readAll();
+        text.replace("N3.1", "N4")
+            .replace("<PrezzoUnitario>10.00<", "<PrezzoUnitario>100.00<")
+            .replace("<PrezzoTotale>10.00<", "<PrezzoTotale>100.00<")
+            .replace("<ImponibileImporto>10.00<", "<ImponibileImporto>100.00<");
+        const QString named = dir->filePath("IT01234567897_00002.xml");
+        QFile file(named);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        const Run r = run({"controlla", named});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith(named + ": BOLLO (avviso): "), qPrintable(r.out));
+    }
+
     void visualizzaWritesTheHtml()
     {
         const QString html = dir->filePath("fattura.html");

@@ -107,7 +107,7 @@ private slots:
             {u"<Natura>N3.1</Natura>\n<ImponibileImporto>"_s, u"<ImponibileImporto>"_s}, {u"00422"_s, u"00429"_s});
         row("00430 nature on a taxed summary",
             {summary1Rate, u"<AliquotaIVA>22.00</AliquotaIVA>\n<Natura>N4</Natura>\n<ImponibileImporto>"_s},
-            {u"00422"_s, u"00430"_s});
+            {u"00422"_s, u"00430"_s, u"BOLLO"_s});
         row("00419 a rate of the lines without summary",
             {line1Rate, u"<PrezzoTotale>90.00</PrezzoTotale>\n<AliquotaIVA>10.00</AliquotaIVA>"_s},
             {u"00419"_s, u"00422"_s});
@@ -184,6 +184,37 @@ private slots:
             {u"<IdCodice>09876543217</IdCodice>"_s, u"<IdCodice>09876543210</IdCodice>"_s}, {u"00305"_s});
         row("00306 customer fiscal code with a wrong check character", {u"RSSMRA80A01H501U"_s, u"RSSMRA80A01H501X"_s},
             {u"00306"_s});
+        row("00411 withholding on a line without DatiRitenuta",
+            {line1Rate, line1Rate + u"\n<Ritenuta>SI</Ritenuta>"_s}, {u"00411"_s});
+        row("withholding on a line with DatiRitenuta",
+            {line1Rate, line1Rate + u"\n<Ritenuta>SI</Ritenuta>"_s, u"<Numero>FT/12</Numero>"_s,
+             u"<Numero>FT/12</Numero>\n<DatiRitenuta>\n<TipoRitenuta>RT01</TipoRitenuta>\n"
+             "<ImportoRitenuta>18.00</ImportoRitenuta>\n<AliquotaRitenuta>20.00</AliquotaRitenuta>\n"
+             "<CausalePagamento>A</CausalePagamento>\n</DatiRitenuta>"_s},
+            {});
+        row("00411 withholding on a pension fund without DatiRitenuta",
+            {u"<Numero>FT/12</Numero>"_s, fund.arg(u"22.00"_s).replace(u"</DatiCassaPrevidenziale>"_s,
+                                                                       u"<Ritenuta>SI</Ritenuta>\n</DatiCassaPrevidenziale>"_s),
+             u"<ImponibileImporto>90.00</ImponibileImporto>"_s, u"<ImponibileImporto>93.60</ImponibileImporto>"_s,
+             u"<Imposta>19.80</Imposta>"_s, u"<Imposta>20.59</Imposta>"_s},
+            {u"00411"_s});
+        // The export line and summary turned into operations that owe the stamp duty.
+        auto dutiable = [](const QString &nature, const QString &amount) {
+            return QStringList{u"N3.1"_s, nature, u"<PrezzoUnitario>10.00</PrezzoUnitario>"_s,
+                               u"<PrezzoUnitario>%1</PrezzoUnitario>"_s.arg(amount),
+                               u"<PrezzoTotale>10.00</PrezzoTotale>"_s, u"<PrezzoTotale>%1</PrezzoTotale>"_s.arg(amount),
+                               u"<ImponibileImporto>10.00</ImponibileImporto>"_s,
+                               u"<ImponibileImporto>%1</ImponibileImporto>"_s.arg(amount)};
+        };
+        const QStringList stamp{u"<Numero>FT/12</Numero>"_s,
+                                u"<Numero>FT/12</Numero>\n<DatiBollo>\n<BolloVirtuale>SI</BolloVirtuale>\n"
+                                "<ImportoBollo>2.00</ImportoBollo>\n</DatiBollo>"_s};
+        row("BOLLO exempt operations above 77,47 without stamp duty", dutiable(u"N4"_s, u"77.48"_s), {u"BOLLO"_s});
+        row("BOLLO declaration of intent", dutiable(u"N3.5"_s, u"100.00"_s), {u"BOLLO"_s});
+        row("BOLLO outside the VAT field", dutiable(u"N2.1"_s, u"100.00"_s), {u"BOLLO"_s});
+        row("exempt operations of 77,47 owe no stamp duty", dutiable(u"N4"_s, u"77.47"_s), {});
+        row("exempt operations with the stamp duty", dutiable(u"N4"_s, u"100.00"_s) + stamp, {});
+        row("exports owe no stamp duty", dutiable(u"N3.1"_s, u"100.00"_s), {});
         row("00001 progressive of four characters", {}, {u"00001"_s}, u"IT01234567897_0001.xml"_s);
         row("00001 no country prefix", {}, {u"00001"_s}, u"01234567897_00001.xml"_s);
         row("00003 file above 5 MB",
@@ -208,6 +239,34 @@ private slots:
         for (const SdiProblem &problem : problems)
             QVERIFY2(!problem.text.isEmpty() && (problem.line > 0 || problem.path.isEmpty()),
                      qPrintable(problem.toString()));
+    }
+
+    // The stamp duty is a warning: the file still passes, unless an error
+    // stands beside it.
+    void warningsLeaveTheFilePassing_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("errors");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("stamp duty only") << u"FT/12"_s << false << u"BOLLO (avviso): Operazioni senza IVA per 100.00"_s;
+        QTest::newRow("stamp duty beside an error") << u"FT/AB"_s << true << u"00425: "_s;
+    }
+
+    void warningsLeaveTheFilePassing()
+    {
+        QFETCH(QString, number);
+        QFETCH(bool, errors);
+        QFETCH(QString, firstLine);
+        QString text = cleanInvoice();
+        text.replace(u"N3.1"_s, u"N4"_s)
+            .replace(u"<PrezzoUnitario>10.00<"_s, u"<PrezzoUnitario>100.00<"_s)
+            .replace(u"<PrezzoTotale>10.00<"_s, u"<PrezzoTotale>100.00<"_s)
+            .replace(u"<ImponibileImporto>10.00<"_s, u"<ImponibileImporto>100.00<"_s)
+            .replace(u"<Numero>FT/12<"_s, u"<Numero>%1<"_s.arg(number));
+        const SdiProblems problems = ControlloSdi::checkBytes(text.toUtf8(), kCleanName);
+        QCOMPARE(hasErrors(problems), errors);
+        QVERIFY2(sdiProblemsText(problems).startsWith(firstLine), qPrintable(listed(problems)));
+        QCOMPARE(problems.last().isWarning(), true);
     }
 };
 

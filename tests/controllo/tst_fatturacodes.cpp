@@ -46,6 +46,10 @@ private slots:
         QTest::newRow("nature") << u"NaturaType"_s << FatturaCodes::natureCodes() << QStringList{"N2", "N3", "N6"};
         QTest::newRow("document type") << u"TipoDocumentoType"_s << FatturaCodes::documentTypes() << QStringList();
         QTest::newRow("tax regime") << u"RegimeFiscaleType"_s << FatturaCodes::taxRegimes() << QStringList();
+        QTest::newRow("withholding type")
+            << u"TipoRitenutaType"_s << FatturaCodes::withholdingTypes() << QStringList();
+        QTest::newRow("payment reason")
+            << u"CausalePagamentoType"_s << FatturaCodes::paymentReasons() << QStringList();
     }
 
     void listsMatchTheSchema()

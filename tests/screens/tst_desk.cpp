@@ -6,6 +6,7 @@
 #include "screenfixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -285,6 +286,21 @@ private slots:
         QVERIFY(!child("P4")->isVisible());
         QCOMPARE(scalar("SELECT CONCAT_WS('|', rag_soc, pec, imponibile, tot_doc) FROM testata"),
                  "ROSSI SRL|info@pec.it|10,00|12,20");
+    }
+
+    void stampDutyTickedOnTheHeaderPanel()
+    {
+        addInvoice(1, 0);
+        addLine(1, 1);
+        f->reopenTables();
+        desk->show();
+        click("BitBtn11");
+        auto *stamp = child<QCheckBox>("DBCheckBox2");
+        QCOMPARE(stamp->text(), "Bollo virtuale");
+        QVERIFY(!stamp->isChecked());
+        QTest::mouseClick(stamp, Qt::LeftButton, {}, QPoint(4, stamp->height() / 2));
+        click("BitBtn13"); // Registra
+        QCOMPARE(scalar("SELECT bollo FROM testata"), "1");
     }
 
     void deleteInvoiceRespectsSentFlagAndQuestion()

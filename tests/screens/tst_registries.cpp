@@ -116,6 +116,31 @@ private slots:
         QCOMPARE(f->db->scalar("SELECT rag_soc FROM azienda"), "MIA SRL NUOVA");
     }
 
+    void companyWithholdingSettings()
+    {
+        f->db->execute("INSERT INTO azienda (rag_soc) VALUES ('MIA SRL')");
+        f->reopenTables();
+        Tanag_az &company = f->screens->anag_az;
+        company.show();
+        auto *type = qobject_cast<QComboBox *>(fieldNamed(&company, "Tipo Ritenuta"));
+        auto *rate = qobject_cast<QLineEdit *>(fieldNamed(&company, "Aliquota Ritenuta"));
+        auto *reason = qobject_cast<QComboBox *>(fieldNamed(&company, "Causale Pagamento"));
+        QVERIFY(type && rate && reason);
+        QCOMPARE(type->count(), 6);
+        QCOMPARE(reason->count(), 29);
+        const int rt02 = type->findText("RT02");
+        const int m1 = reason->findText("M1");
+        QVERIFY(rt02 >= 0 && m1 >= 0);
+        type->setCurrentIndex(rt02);
+        emit type->activated(rt02);
+        QTest::keyClicks(rate, "20,00");
+        reason->setCurrentIndex(m1);
+        emit reason->activated(m1);
+        f->diz->AziendaT->post();
+        QCOMPARE(f->db->scalar("SELECT CONCAT_WS('|', rit_tipo, rit_aliquota, rit_causale) FROM azienda"),
+                 "RT02|20,00|M1");
+    }
+
     void everyFieldIsNamedByItsLabel()
     {
         for (QDialog *screen : QList<QDialog *>{&f->screens->anag_cl, &f->screens->anag_fo, &f->screens->anag_az,

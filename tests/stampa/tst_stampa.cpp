@@ -138,6 +138,8 @@ private slots:
     void qr1ElementsStandWhereTheLayoutPutsThem();
     void qr1FooterSums_data();
     void qr1FooterSums();
+    void qr1WithholdingInTheTotals_data();
+    void qr1WithholdingInTheTotals();
     void qr1YearAfterTheNumber_data();
     void qr1YearAfterTheNumber();
     void qr1UnreadableDateEndsTheReport_data();
@@ -261,6 +263,40 @@ void TestStampa::qr1FooterSums()
     const ReportPage page = form->buildQR1().first();
     QCOMPARE(only(page, QStringLiteral("imponib")).text, imponib);
     QCOMPARE(only(page, QStringLiteral("iva")).text, imponib);
+}
+
+void TestStampa::qr1WithholdingInTheTotals_data()
+{
+    QTest::addColumn<QString>("ritenuta"); // of the first of two lines of 9,50
+    QTest::addColumn<QString>("rate");     // the company's rit_aliquota
+    QTest::addColumn<QStringList>("printed"); // caption and amount of the withholding, of the net amount
+    QTest::newRow("withholding on one line")
+        << "SI" << "20" << QStringList{"Ritenuta d'acconto", "1,90", "Netto a pagare", "145,83"};
+    QTest::newRow("half a cent rounded away from zero")
+        << "SI" << "3" << QStringList{"Ritenuta d'acconto", "0,29", "Netto a pagare", "147,44"};
+    QTest::newRow("no withholding") << "NO" << "20" << QStringList{"", "", "", ""};
+    QTest::newRow("withholding settings incomplete") << "SI" << "" << QStringList{"", "", "", ""};
+}
+
+void TestStampa::qr1WithholdingInTheTotals()
+{
+    QFETCH(QString, ritenuta);
+    QFETCH(QString, rate);
+    QFETCH(QStringList, printed);
+    db->execute(QStringLiteral("UPDATE azienda SET rit_tipo = 'RT01', rit_aliquota = %1, rit_causale = 'A'")
+                    .arg(sqlText(rate)));
+    const int id = addInvoice(2);
+    db->execute(QStringLiteral("UPDATE dettaglio SET ritenuta = %1 WHERE prog = 1").arg(sqlText(ritenuta)));
+    openStore();
+    selectInvoice(id);
+    const ReportPage page = form->buildQR1().first();
+
+    QStringList shown;
+    for (const char *label : {"rit_testo", "ritenuta", "netto_testo", "netto"})
+        shown << texts(page.textsOf(QLatin1String(label))).join(QString());
+    QCOMPARE(shown, printed);
+    QCOMPARE(only(page, QStringLiteral("netto")).box, QRectF(128.5, QR1FooterTop + 17.2, 17.0, 4.5));
+    QCOMPARE(only(page, QStringLiteral("Testata.tot_doc")).text, QStringLiteral("147,73"));
 }
 
 void TestStampa::qr1YearAfterTheNumber_data()

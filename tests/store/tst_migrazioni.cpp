@@ -84,6 +84,41 @@ private slots:
         QCOMPARE(db.scalar(u"SELECT `%2` FROM `%1`"_s.arg(table, column)), u"N6.9"_s);
         QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM `%1`"_s.arg(table)), u"1"_s);
     }
+    void withholdingAndStampColumnsAddedKeepingTheData_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("keptColumn");
+        QTest::addColumn<QString>("newValue");
+        QTest::addColumn<QString>("defaultValue");
+        QTest::newRow("azienda.rit_tipo") << u"azienda"_s << u"rit_tipo"_s << u"rag_soc"_s << u"RT01"_s << QString();
+        QTest::newRow("azienda.rit_aliquota")
+            << u"azienda"_s << u"rit_aliquota"_s << u"rag_soc"_s << u"20,00"_s << QString();
+        QTest::newRow("azienda.rit_causale") << u"azienda"_s << u"rit_causale"_s << u"rag_soc"_s << u"M1"_s << QString();
+        QTest::newRow("testata.bollo") << u"testata"_s << u"bollo"_s << u"rag_soc"_s << u"1"_s << u"0"_s;
+    }
+
+    void withholdingAndStampColumnsAddedKeepingTheData()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, column);
+        QFETCH(QString, keptColumn);
+        QFETCH(QString, newValue);
+        QFETCH(QString, defaultValue);
+
+        TestDatabase db;
+        // A store of the earlier shape, with a row in it.
+        db.execute(u"ALTER TABLE `%1` DROP COLUMN `%2`"_s.arg(table, column));
+        db.execute(u"INSERT INTO `%1` (`%2`) VALUES ('Rossi & C.')"_s.arg(table, keptColumn));
+
+        runMigrations(db);
+        runMigrations(db); // a second run changes nothing
+        QCOMPARE(db.scalar(u"SELECT COUNT(*) FROM `%1`"_s.arg(table)), u"1"_s);
+        QCOMPARE(db.scalar(u"SELECT `%2` FROM `%1`"_s.arg(table, keptColumn)), u"Rossi & C."_s);
+        QCOMPARE(db.scalar(u"SELECT `%2` FROM `%1`"_s.arg(table, column)), defaultValue);
+        db.execute(u"UPDATE `%1` SET `%2` = '%3'"_s.arg(table, column, newValue));
+        QCOMPARE(db.scalar(u"SELECT `%2` FROM `%1`"_s.arg(table, column)), newValue);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMigrazioni)

@@ -38,6 +38,7 @@ QVariantMap company()
         {"prov", "MI"}, {"nazione", "IT"}, {"uff_rea", "MI"}, {"num_rea", "123456"},
         {"capit_soc", "10.000,00"}, {"soc_uni", "SU"}, {"stato_liq", "LN"}, {"mail", "info@rossi.it"},
         {"telefono", "0212345678"}, {"path", ""}, {"iban", "IT60X0542811101000000123456"},
+        {"rit_tipo", "RT01"}, {"rit_aliquota", "20,00"}, {"rit_causale", "A"},
     };
 }
 
@@ -188,6 +189,72 @@ InvoiceRows splitPayment()
     rows.lines = {service, notice};
     rows.references = {
         reference(u"DatiOrdineAcquisto"_s, 0, u"DET-42"_s, u"15/12/2024"_s, u""_s, u""_s, u""_s, u"B123456789"_s)};
+    return rows;
+}
+
+// A company and a customer with sound identifiers, paid by bank transfer.
+InvoiceRows soundInvoice(int id, const QString &total)
+{
+    InvoiceRows rows;
+    rows.deskTitle = u"A"_s;
+    rows.company = company();
+    rows.company.insert({{"p_iva", "01234567897"}, {"cod_fis", "01234567897"}});
+    rows.invoice = noCharges();
+    rows.invoice.insert({
+        {"id_invio", id}, {"rag_soc", "Gialli Impianti S.r.l."}, {"indirizzo", "Via Emilia 12"}, {"cap", "40100"},
+        {"comune", "Bologna"}, {"prov", "BO"}, {"nazione", "IT"}, {"p_iva", "09876543217"},
+        {"cod_fis", "09876543217"}, {"cod_dest", "KRRH6B9"}, {"pec", ""}, {"tipo_doc", "TD01"},
+        {"data_doc", "15/04/2024"}, {"num_doc", QString::number(id)}, {"tot_doc", total}, {"sc_tipo", ""},
+        {"sc_perc", ""}, {"mod_pag", "MP05"}, {"n_rate", 0}, {"dest_soc", ""}, {"dest_indir", ""},
+        {"dest_comune", ""}, {"imponibile2", ""}, {"imponibile3", ""}, {"imponibile4", ""},
+    });
+    return rows;
+}
+
+InvoiceRows withCharges()
+{
+    InvoiceRows rows = soundInvoice(21, u"191,95"_s);
+    // 12,25 at 22% is 2,695 of VAT: exactly half a cent.
+    rows.invoice.insert({
+        {"aliquota", "22"}, {"imponibile", "100,00"}, {"imposta", "22,00"}, {"natura", ""}, {"esig_iva", "I"},
+        {"spese", "12,25"}, {"aliquota2", "0"}, {"imponibile2", "50,00"}, {"imposta2", "0,00"},
+        {"natura2", "N2.2"}, {"esig_iva2", "I"}, {"spese2", "5,00"}, {"spese3", "1,50"},
+    });
+    QVariantMap books = plainLine(2, u"Manuali d'uso"_s, u"2,00"_s, u"nr"_s, u"25,00"_s, u"50,00"_s, u"0"_s);
+    books[u"natura"_s] = u"N2.2"_s;
+    rows.lines = {plainLine(1, u"Collaudo impianto"_s, u"1,00"_s, u""_s, u"100,00"_s, u"100,00"_s, u"22"_s),
+                  books};
+    return rows;
+}
+
+InvoiceRows withWithholding()
+{
+    InvoiceRows rows = soundInvoice(22, u"1427,52"_s);
+    rows.invoice.insert({
+        {"aliquota", "22"}, {"imponibile", "1170,10"}, {"imposta", "257,42"}, {"natura", ""}, {"esig_iva", "I"},
+        {"n_rate", 3}, {"scad1", "15/05/2024"}, {"scad2", "15/06/2024"}, {"scad3", "15/07/2024"},
+    });
+    QVariantMap advice = plainLine(1, u"Consulenza fiscale"_s, u"1,00"_s, u""_s, u"1.000,00"_s, u"1.000,00"_s,
+                                   u"22"_s);
+    advice[u"ritenuta"_s] = u"SI"_s;
+    QVariantMap assistance = plainLine(3, u"Assistenza"_s, u"2,00"_s, u"h"_s, u"62,55"_s, u"125,10"_s, u"22"_s);
+    assistance[u"ritenuta"_s] = u"SI"_s;
+    rows.lines = {advice, plainLine(2, u"Rimborso trasferta"_s, u"1,00"_s, u""_s, u"45,00"_s, u"45,00"_s, u"22"_s),
+                  assistance};
+    return rows;
+}
+
+InvoiceRows withStampDuty()
+{
+    InvoiceRows rows = soundInvoice(23, u"500,00"_s);
+    rows.company[u"reg_fisc"_s] = u"RF19"_s;
+    rows.invoice.insert({
+        {"aliquota", "0"}, {"imponibile", "500,00"}, {"imposta", "0,00"}, {"natura", "N2.2"}, {"esig_iva", ""},
+        {"mod_pag", "MP01"}, {"bollo", 1},
+    });
+    QVariantMap site = plainLine(1, u"Sviluppo sito web"_s, u"1,00"_s, u""_s, u"500,00"_s, u"500,00"_s, u"0"_s);
+    site[u"natura"_s] = u"N2.2"_s;
+    rows.lines = {site};
     return rows;
 }
 

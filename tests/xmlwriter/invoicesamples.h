@@ -28,6 +28,10 @@ namespace InvoiceSamples {
 InvoiceRows completePrivate();  // every optional element of the private-recipient file
 InvoiceRows essentialPrivate(); // none of them
 InvoiceRows splitPayment();     // a public-administration invoice
+// Sound data (the exchange system accepts them) for the fiscal parts:
+InvoiceRows withCharges();     // expenses at the first and at the second rate
+InvoiceRows withWithholding(); // withholding on some lines, three instalments
+InvoiceRows withStampDuty();   // a flat-rate company's invoice without VAT
 } // namespace InvoiceSamples
 
 // A store of its own holding the rows, opened as the program opens it, with

@@ -16,6 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Writer = QString (*)(TDiz &);
+using SampleRows = InvoiceRows (*)();
 
 // The schema's messages about the file (code 00200); empty when it validates.
 QString schemaMessages(const QString &file)
@@ -122,6 +123,51 @@ private slots:
         codes.removeDuplicates();
         codes.sort();
         QVERIFY2(codes == expected, qPrintable(lines.join(u'\n')));
+    }
+
+    // Expenses, withholding and stamp duty as the writers declare them: valid
+    // files the SdI accepts, and what the check says when a part is missing.
+    void fiscalPartsPassTheCheck_data()
+    {
+        QTest::addColumn<SampleRows>("sample");
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QVariantMap>("changes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("expenses at both rates")
+            << &InvoiceSamples::withCharges << &GeneraXmlPrivati << QVariantMap() << QStringList();
+        QTest::newRow("withholding and instalments")
+            << &InvoiceSamples::withWithholding << &GeneraXmlPrivati << QVariantMap() << QStringList();
+        QTest::newRow("stamp duty")
+            << &InvoiceSamples::withStampDuty << &GeneraXmlPrivati << QVariantMap() << QStringList();
+        QTest::newRow("public administration, withholding and stamp duty")
+            << &InvoiceSamples::withWithholding << &GeneraXmlPA
+            << QVariantMap{{"testata.cod_dest", "UFABCD"}, {"testata.bollo", 1}} << QStringList();
+        QTest::newRow("no stamp duty on 500,00 without VAT")
+            << &InvoiceSamples::withStampDuty << &GeneraXmlPrivati << QVariantMap{{"testata.bollo", 0}}
+            << QStringList{u"BOLLO"_s};
+    }
+
+    void fiscalPartsPassTheCheck()
+    {
+        QFETCH(SampleRows, sample);
+        QFETCH(Writer, writer);
+        QFETCH(QVariantMap, changes);
+        QFETCH(QStringList, expected);
+
+        QTemporaryDir folder(QDir::tempPath() + u"/fx-XXXXXX"_s);
+        InvoiceRows rows = sample();
+        rows.company[u"path"_s] = folder.path() + u'/';
+        rows.apply(changes);
+        InvoiceStore store(rows);
+        const SdiProblems problems = ControlloSdi::checkFile(writer(store.diz()));
+
+        QStringList codes, lines;
+        for (const SdiProblem &problem : problems) {
+            codes << problem.code;
+            lines << problem.toString();
+        }
+        QVERIFY2(codes == expected, qPrintable(lines.join(u'\n')));
+        QVERIFY(!hasErrors(problems));
     }
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 using Writer = QString (*)(TDiz &);
 
-enum class Sample { CompletePrivate, EssentialPrivate, SplitPayment };
+enum class Sample { CompletePrivate, EssentialPrivate, SplitPayment, Charges, Withholding, StampDuty };
 
 InvoiceRows sampleRows(Sample sample)
 {
@@ -26,6 +26,12 @@ InvoiceRows sampleRows(Sample sample)
         return InvoiceSamples::essentialPrivate();
     case Sample::SplitPayment:
         return InvoiceSamples::splitPayment();
+    case Sample::Charges:
+        return InvoiceSamples::withCharges();
+    case Sample::Withholding:
+        return InvoiceSamples::withWithholding();
+    case Sample::StampDuty:
+        return InvoiceSamples::withStampDuty();
     }
     return {};
 }
@@ -103,6 +109,14 @@ void TestGeneraXml::writesTheGoldenFile_data()
         << Sample::EssentialPrivate << &GeneraXmlPrivati << u"IT01234567890_0007.xml"_s << u"privati_essenziale.xml"_s;
     QTest::newRow("public administration")
         << Sample::SplitPayment << &GeneraXmlPA << u"IT01234567890_B12345.xml"_s << u"pa_pagamento_scisso.xml"_s;
+    QTest::newRow("expenses at both rates")
+        << Sample::Charges << &GeneraXmlPrivati << u"IT01234567897_00021.xml"_s << u"privati_spese.xml"_s;
+    QTest::newRow("withholding on some lines, instalments")
+        << Sample::Withholding << &GeneraXmlPrivati << u"IT01234567897_00022.xml"_s << u"privati_ritenuta.xml"_s;
+    QTest::newRow("stamp duty")
+        << Sample::StampDuty << &GeneraXmlPrivati << u"IT01234567897_00023.xml"_s << u"privati_bollo.xml"_s;
+    QTest::newRow("public administration, stamp duty")
+        << Sample::StampDuty << &GeneraXmlPA << u"IT01234567897_00023.xml"_s << u"pa_bollo.xml"_s;
 }
 
 void TestGeneraXml::writesTheGoldenFile()
@@ -142,11 +156,39 @@ void TestGeneraXml::writesEdgeCases_data()
     QTest::addColumn<int>("count");
 
     const Sample priv = Sample::CompletePrivate;
-    QTest::newRow("bank transfer without instalments pays the total")
-        << priv << QVariantMap{{"testata.n_rate", 0}} << u"<ImportoPagamento>325.52</ImportoPagamento>"_s << 1;
-    QTest::newRow("three instalments of 100,00")
+    // The sample withholds 20% of 180,00.
+    QTest::newRow("bank transfer without instalments pays the total less the withholding")
+        << priv << QVariantMap{{"testata.n_rate", 0}} << u"<ImportoPagamento>289.52</ImportoPagamento>"_s << 1;
+    QTest::newRow("three instalments of 100,00 less 36,00")
         << priv << QVariantMap{{"testata.n_rate", 3}, {"testata.tot_doc", "100,00"}, {"testata.scad3", "5/6/24"}}
-        << u"<ImportoPagamento>33.33</ImportoPagamento>"_s << 3;
+        << u"<ImportoPagamento>21.33</ImportoPagamento>"_s << 3;
+    QTest::newRow("bank transfer without withholding pays the total")
+        << priv << QVariantMap{{"testata.n_rate", 0}, {"dettaglio.ritenuta", ""}}
+        << u"<ImportoPagamento>325.52</ImportoPagamento>"_s << 1;
+    QTest::newRow("withholding only on lines with SI in capitals")
+        << priv << QVariantMap{{"dettaglio.ritenuta", "si"}} << u"<DatiRitenuta>"_s << 0;
+    QTest::newRow("withholding with a grouped amount and a rate with decimals")
+        << priv << QVariantMap{{"dettaglio.prezzo_tot", "1.000,10"}, {"azienda.rit_aliquota", "12,5"}}
+        << u"<ImportoRitenuta>125.01</ImportoRitenuta>"_s << 1;
+    QTest::newRow("withholding rate written with two decimals")
+        << priv << QVariantMap{{"azienda.rit_aliquota", "4"}} << u"<AliquotaRitenuta>4.00</AliquotaRitenuta>"_s << 1;
+    QTest::newRow("public administration pays the taxable amount less the withholding")
+        << Sample::SplitPayment << QVariantMap{{"dettaglio.ritenuta", "SI"}}
+        << u"<ImportoPagamento>130.00</ImportoPagamento>"_s << 1;
+    QTest::newRow("no expenses, no expense line")
+        << priv << QVariantMap{{"testata.spese", "0,00"}, {"testata.spese2", "0"}}
+        << u"<Descrizione>Spese accessorie</Descrizione>"_s << 0;
+    QTest::newRow("negative expense writes no expense line")
+        << priv << QVariantMap{{"testata.spese", "-5,00"}, {"testata.spese2", "0"}}
+        << u"<Descrizione>Spese accessorie</Descrizione>"_s << 0;
+    QTest::newRow("expense of a slot at a nonzero rate carries no nature")
+        << priv << QVariantMap{{"testata.natura", "N2.2"}, {"testata.spese2", "0"}} << u"<Natura>N2.2</Natura>"_s << 1;
+    QTest::newRow("expense of a second slot whose taxable is empty still has its summary")
+        << priv << QVariantMap{{"testata.imponibile2", ""}, {"testata.imposta2", ""}, {"testata.spese2", "3,50"}}
+        << u"<ImponibileImporto>3.50</ImponibileImporto>"_s << 1;
+    QTest::newRow("no stamp duty by default") << priv << QVariantMap() << u"<DatiBollo>"_s << 0;
+    QTest::newRow("stamp duty") << priv << QVariantMap{{"testata.bollo", 1}} << u"<ImportoBollo>2.00</ImportoBollo>"_s
+                                << 1;
     QTest::newRow("a fifth instalment reads no due date")
         << priv << QVariantMap{{"testata.n_rate", 5}, {"testata.scad3", "05/06/2024"}, {"testata.scad4", "05/07/2024"}}
         << u"<DataScadenzaPagamento>2024-07-05</DataScadenzaPagamento>"_s << 1;
@@ -192,7 +234,7 @@ void TestGeneraXml::writesEdgeCases_data()
     QTest::newRow("discount percentage 0 writes no document discount")
         << priv << QVariantMap{{"testata.sc_perc", "0"}} << u"<ScontoMaggiorazione>"_s << 2;
     QTest::newRow("second summary with empty taxable is left out")
-        << priv << QVariantMap{{"testata.imponibile2", ""}} << u"<DatiRiepilogo>"_s << 3;
+        << priv << QVariantMap{{"testata.imponibile2", ""}, {"testata.spese2", "0,00"}} << u"<DatiRiepilogo>"_s << 3;
     QTest::newRow("customer abroad")
         << priv << QVariantMap{{"testata.nazione", "FR"}, {"testata.prov", ""}} << u"<IdPaese>FR</IdPaese>"_s << 1;
     QTest::newRow("markup in a value written as stored")
@@ -278,6 +320,30 @@ void TestGeneraXml::stopsAndKeepsTheEarlierFile_data()
     QTest::newRow("file name longer than nome_file holds")
         << QVariantMap{{"deskTitle", "ABCD"}} << false
         << u"Il nome del file 'IT01234567890_ABCD0042.xml' supera i 25 caratteri della colonna 'nome_file'"_s
+        << false;
+    QTest::newRow("withholding without its type")
+        << QVariantMap{{"azienda.rit_tipo", " "}} << false
+        << u"La fattura ha righe con ritenuta d'acconto: indicare Tipo Ritenuta nei dati dell'azienda prima di "
+           "creare il file XML"_s
+        << false;
+    QTest::newRow("withholding without any setting")
+        << QVariantMap{{"azienda.rit_tipo", ""}, {"azienda.rit_aliquota", ""}, {"azienda.rit_causale", QVariant()}}
+        << false
+        << u"La fattura ha righe con ritenuta d'acconto: indicare Tipo Ritenuta, Aliquota Ritenuta, Causale "
+           "Pagamento nei dati dell'azienda prima di creare il file XML"_s
+        << false;
+    QTest::newRow("withholding rate not a number")
+        << QVariantMap{{"azienda.rit_aliquota", "venti"}} << false << u"'venti' is not a valid floating point value"_s
+        << false;
+    QTest::newRow("expense without a rate")
+        << QVariantMap{{"testata.aliquota", ""}} << false
+        << u"Spese di 10,00 nel riepilogo IVA 1 senza aliquota: indicare l'aliquota IVA delle spese o toglierle "
+           "prima di creare il file XML"_s
+        << false;
+    QTest::newRow("expense of the second slot without a rate")
+        << QVariantMap{{"testata.aliquota2", " "}, {"testata.spese2", "2,50"}} << false
+        << u"Spese di 2,50 nel riepilogo IVA 2 senza aliquota: indicare l'aliquota IVA delle spese o toglierle "
+           "prima di creare il file XML"_s
         << false;
     // In the body, after nome_file is saved.
     QTest::newRow("no lines and no totals")
