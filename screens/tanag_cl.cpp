@@ -47,6 +47,7 @@ bool TAnag_Cl::FormKeyPress(QKeyEvent *event) { return KeyPreview::enterMovesFoc
 void TAnag_Cl::Edit1Change()
 {
     runShowingError(this, [this] {
+        m_diz->Clienti->post(); // a row being typed is kept, not dropped by the reopening
         m_diz->Clienti->setSql(registrySearchStatement(m_diz->xml_conn, QStringLiteral("clienti"), ui->Edit1->text()));
     });
 }

@@ -29,6 +29,7 @@ TAnag_Fo::~TAnag_Fo() = default;
 void TAnag_Fo::Edit1Change()
 {
     runShowingError(this, [this] {
+        m_diz->Fornitori->post(); // a row being typed is kept, not dropped by the reopening
         m_diz->Fornitori->setSql(
             registrySearchStatement(m_diz->xml_conn, QStringLiteral("fornitori"), ui->Edit1->text()));
     });

@@ -87,6 +87,17 @@ private slots:
         QVERIFY(listed(f->diz->Clienti).contains("NERI SNC"));
     }
 
+    void searchKeepsTheRowBeingTyped()
+    {
+        TAnag_Cl &registry = f->screens->anag_cl;
+        registry.show();
+        QTest::mouseClick(registry.findChild<QPushButton *>("BitBtn1"), Qt::LeftButton);
+        QTest::keyClicks(fieldNamed(&registry, "Ragione Sociale"), "zeta srl");
+        QTest::keyClicks(registry.findChild<QLineEdit *>("Edit1"), "ZETA");
+        QCOMPARE(f->db->scalar("SELECT COUNT(*) FROM clienti WHERE rag_soc='ZETA SRL'"), "1");
+        QCOMPARE(listed(f->diz->Clienti), QStringList{"ZETA SRL"});
+    }
+
     void doubleClickFromTheMenuDoesNothing()
     {
         TAnag_Cl &registry = f->screens->anag_cl;
